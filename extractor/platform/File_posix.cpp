@@ -1,0 +1,81 @@
+#include "platform/File.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+namespace platform {
+
+std::optional<File> File::OpenExclusiveForReading(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return File(fd);
+}
+
+std::optional<File> File::CreateForWriting(const std::string& path) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return std::nullopt;
+    return File(fd);
+}
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        Close();
+        handle_ = std::exchange(other.handle_, -1);
+    }
+    return *this;
+}
+
+File::~File() { Close(); }
+
+std::int64_t File::Read(void* buffer, std::size_t count) {
+    std::size_t total = 0;
+    auto* bytes = static_cast<char*>(buffer);
+    while (total < count) {
+        ssize_t got = ::read(handle_, bytes + total, count - total);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return -1;
+        }
+        if (got == 0) break;
+        total += static_cast<std::size_t>(got);
+    }
+    return static_cast<std::int64_t>(total);
+}
+
+bool File::Write(const void* buffer, std::size_t count) {
+    std::size_t total = 0;
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (total < count) {
+        ssize_t written = ::write(handle_, bytes + total, count - total);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        total += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool File::Seek(std::int64_t offset) { return offset >= 0 && ::lseek(handle_, offset, SEEK_SET) == offset; }
+
+std::int64_t File::Position() const { return ::lseek(handle_, 0, SEEK_CUR); }
+
+void File::Close() {
+    if (handle_ >= 0) ::close(handle_);
+    handle_ = -1;
+}
+
+bool File::IsOpen() const { return handle_ >= 0; }
+
+}  // namespace platform

