@@ -1,0 +1,121 @@
+// The ZIP extraction component: opens an archive, lists its items in central
+// directory order and extracts the tagged ones below a base directory, reporting
+// each item through three events on the calling thread.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+enum class TProcessType { ptAdd, ptDelete, ptExtract, ptFreshen, ptMove, ptReplace, ptFoundUnhandled };
+
+enum class TErrorClass {
+    ecArchive,
+    ecInOutError,
+    ecFilerError,
+    ecFileCreateError,
+    ecFileOpenError,
+    ecCabError,
+    ecOther
+};
+
+enum TExtractOption : unsigned { eoCreateDirs = 1u << 0, eoRestorePath = 1u << 1 };
+using TExtractOptions = unsigned;
+
+// Exceptions. EAbortProgress does not derive from EArchiveException.
+class EArchiveException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+class EUserAbort : public EArchiveException {
+public:
+    using EArchiveException::EArchiveException;
+};
+class EAbortProgress : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+class ENoSuchDirectory : public EArchiveException {
+public:
+    using EArchiveException::EArchiveException;
+};
+class EZipInvalidMethod : public EArchiveException {
+public:
+    using EArchiveException::EArchiveException;
+};
+class EZipVersion : public EArchiveException {
+public:
+    using EArchiveException::EArchiveException;
+};
+class EZipInvalidPassword : public EArchiveException {
+public:
+    using EArchiveException::EArchiveException;
+};
+class EZipBadCRC : public EArchiveException {
+public:
+    using EArchiveException::EArchiveException;
+};
+
+class TArchiveItem {
+public:
+    virtual ~TArchiveItem() = default;
+    // The stored name with "/" separators, in the form the platform's file
+    // functions use (see the implementation for the code-page rules).
+    const std::string& FileName() const { return fileName_; }
+    bool Tagged = false;     // selects the item for ExtractTaggedItems
+    std::string TargetName;  // set on opening to FileName with "\" separators; free for the caller
+
+protected:
+    std::string fileName_;
+};
+
+class TZipItem : public TArchiveItem {
+    // Directory data of the item, filled by the component.
+    friend class TUnZipper;
+};
+
+class TUnZipper {
+public:
+    using ConfirmProcessItemEvent = std::function<void(TUnZipper& sender, TZipItem& item, TProcessType, bool& confirm)>;
+    using ArchiveItemProgressEvent = std::function<void(TUnZipper& sender, TZipItem& item, int progress, bool& abort)>;
+    using ProcessItemFailureEvent =
+        std::function<void(TUnZipper& sender, TZipItem& item, TProcessType, TErrorClass, int errorCode)>;
+
+    TUnZipper();
+    ~TUnZipper();
+    TUnZipper(const TUnZipper&) = delete;
+    TUnZipper& operator=(const TUnZipper&) = delete;
+
+    // Path of the open archive; empty when none is open.
+    const std::string& FileName() const;
+
+    TExtractOptions ExtractOptions = eoCreateDirs;
+
+    const std::string& BaseDirectory() const;
+    // With an archive open: drops one trailing separator (not after a drive's
+    // ":"), and raises ENoSuchDirectory for a non-empty value that names no
+    // folder. Without one the value is kept and checked by the next OpenArchive.
+    void SetBaseDirectory(const std::string& folder);
+
+    std::string TempDirectory;
+
+    // Closes any open archive, then opens the file and reads its directory.
+    void OpenArchive(const std::string& path);
+    void CloseArchive();
+    int GetCount() const;
+    TZipItem& GetItem(int index);
+
+    // Extracts every tagged item in directory order on the calling thread.
+    void ExtractTaggedItems();
+
+    ConfirmProcessItemEvent OnConfirmProcessItem;
+    ArchiveItemProgressEvent OnArchiveItemProgress;
+    ProcessItemFailureEvent OnProcessItemFailure;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
