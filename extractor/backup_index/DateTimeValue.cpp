@@ -29,20 +29,7 @@ void CivilFromDays(std::int64_t z, std::int64_t& y, unsigned& m, unsigned& d) {
 const std::int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);  // value 0.0
 constexpr std::int64_t kMillisecondsPerDay = 86400000;
 
-bool IsLeapYear(unsigned year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-unsigned DaysInMonth(unsigned year, unsigned month) {
-    static const unsigned days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
-
 }  // namespace
-
-bool IsValidCalendarTime(const CalendarTime& t) {
-    return t.year >= 1 && t.year <= 9999 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
-           t.day <= DaysInMonth(t.year, t.month) && t.hour < 24 && t.minute < 60 && t.second < 60 &&
-           t.millisecond < 1000;
-}
 
 std::optional<double> EncodeDateTime(const CalendarTime& t) {
     if (!IsValidCalendarTime(t)) return std::nullopt;

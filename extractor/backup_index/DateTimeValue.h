@@ -2,22 +2,12 @@
 // the fraction being the time of day. Conversions to and from calendar fields.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
-struct CalendarTime {
-    std::uint16_t year = 0;
-    std::uint16_t month = 0;
-    std::uint16_t day = 0;
-    std::uint16_t hour = 0;
-    std::uint16_t minute = 0;
-    std::uint16_t second = 0;
-    std::uint16_t millisecond = 0;
-};
+#include "platform/CalendarTime.h"
 
 // The value for a valid calendar date and time (year 1 to 9999), or nothing.
 std::optional<double> EncodeDateTime(const CalendarTime& time);
 // The calendar fields of a value (rounded to the millisecond), or nothing when
 // the value lies outside years 1 to 9999 or is not a number.
 std::optional<CalendarTime> DecodeDateTime(double value);
-bool IsValidCalendarTime(const CalendarTime& time);
