@@ -1,0 +1,131 @@
+#include "restoration/codecs/Inflate.h"
+
+#include <libdeflate.h>
+#include <zlib.h>
+
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace codecs {
+
+namespace {
+
+constexpr std::size_t kInputChunk = 64 * 1024;
+constexpr std::size_t kOutputChunk = 256 * 1024;
+
+[[noreturn]] void ThrowTooLong() { throw DataError("compressed data gives more bytes than the declared size"); }
+[[noreturn]] void ThrowTooShort() { throw DataError("compressed data gives fewer bytes than the declared size"); }
+[[noreturn]] void ThrowTruncated() { throw DataError("compressed data ends early"); }
+
+// Reads until size bytes are in or the source ends; returns the count.
+std::size_t ReadFully(ByteSource& source, std::uint8_t* buffer, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        std::size_t got = source.Read(buffer + done, size - done);
+        if (got == 0) break;
+        if (got > size - done) throw DataError("compressed data: the source reported more bytes than asked for");
+        done += got;
+    }
+    return done;
+}
+
+struct DecompressorDeleter {
+    void operator()(libdeflate_decompressor* d) const { libdeflate_free_decompressor(d); }
+};
+
+class ZStream {
+public:
+    ZStream() {
+        if (inflateInit2(&stream_, -MAX_WBITS) != Z_OK) throw std::bad_alloc();
+    }
+    ~ZStream() { inflateEnd(&stream_); }
+    ZStream(const ZStream&) = delete;
+    ZStream& operator=(const ZStream&) = delete;
+    z_stream* operator->() { return &stream_; }
+    z_stream* get() { return &stream_; }
+
+private:
+    z_stream stream_{};
+};
+
+}  // namespace
+
+void InflateWholeBuffer(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize,
+                        std::uint64_t uncompressedSize) {
+    // Uninitialised buffers: both are filled before use, and clearing them would cost a pass over the item.
+    auto input = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(compressedSize));
+    const std::size_t inputSize = ReadFully(source, input.get(), static_cast<std::size_t>(compressedSize));
+    if (inputSize == 0 && uncompressedSize == 0) return;
+
+    std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor(libdeflate_alloc_decompressor());
+    if (!decompressor) throw std::bad_alloc();
+    // One spare byte, so that a stream giving more than declared is told apart from one giving exactly that.
+    const std::size_t outputSize = static_cast<std::size_t>(uncompressedSize) + 1;
+    auto output = std::make_unique_for_overwrite<std::uint8_t[]>(outputSize);
+    std::size_t produced = 0;
+    switch (libdeflate_deflate_decompress(decompressor.get(), input.get(), inputSize, output.get(), outputSize,
+                                          &produced)) {
+    case LIBDEFLATE_SUCCESS: break;
+    case LIBDEFLATE_INSUFFICIENT_SPACE: ThrowTooLong();
+    default:
+        if (inputSize < compressedSize) ThrowTruncated();
+        throw DataError("compressed data is invalid");
+    }
+    if (produced > uncompressedSize) ThrowTooLong();
+    if (produced < uncompressedSize) ThrowTooShort();
+    if (produced > 0) sink.Write(output.get(), produced);
+}
+
+void InflateStreaming(ByteSource& source, ByteSink& sink, std::uint64_t uncompressedSize) {
+    std::vector<std::uint8_t> input(kInputChunk);
+    std::vector<std::uint8_t> output(kOutputChunk);
+    ZStream stream;
+    std::uint64_t remaining = uncompressedSize;
+    bool sourceEnded = false;
+    bool started = false;
+    for (;;) {
+        if (stream->avail_in == 0 && !sourceEnded) {
+            std::size_t got = source.Read(input.data(), input.size());
+            if (got > input.size()) throw DataError("compressed data: the source reported more bytes than asked for");
+            if (got == 0) {
+                sourceEnded = true;
+                if (!started && uncompressedSize == 0) return;  // an empty item stored without a stream
+            }
+            started = true;
+            stream->next_in = input.data();
+            stream->avail_in = static_cast<uInt>(got);
+        }
+        stream->next_out = output.data();
+        stream->avail_out = static_cast<uInt>(output.size());
+        int result = inflate(stream.get(), Z_NO_FLUSH);
+        std::size_t produced = output.size() - stream->avail_out;
+        if (produced > remaining) ThrowTooLong();
+        if (produced > 0) {
+            sink.Write(output.data(), produced);
+            remaining -= produced;
+        }
+        switch (result) {
+        case Z_STREAM_END:
+            if (remaining != 0) ThrowTooShort();
+            return;
+        case Z_OK: break;
+        case Z_BUF_ERROR:  // no progress possible: more input is needed
+            if (sourceEnded) ThrowTruncated();
+            break;
+        case Z_MEM_ERROR: throw std::bad_alloc();
+        default: throw DataError(stream->msg ? std::string("compressed data is invalid: ") + stream->msg
+                                             : std::string("compressed data is invalid"));
+        }
+        if (sourceEnded && stream->avail_in == 0 && produced == 0) ThrowTruncated();
+    }
+}
+
+void Inflate(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize, std::uint64_t uncompressedSize) {
+    if (compressedSize <= kInflateWholeBufferLimit && uncompressedSize <= kInflateWholeBufferLimit)
+        InflateWholeBuffer(source, sink, compressedSize, uncompressedSize);
+    else
+        InflateStreaming(source, sink, uncompressedSize);
+}
+
+}  // namespace codecs
