@@ -1,0 +1,70 @@
+// Opening a backup index up to the list of things to restore: read the index,
+// find its data at the expected place or among its versions, and list the data's
+// top-level entries with a default destination each. The front end shows the
+// choice of a version and the list; the core does the rest.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "archive_location/ArchiveVersions.h"
+
+class TUnZipper;
+
+// Result codes of opening an index, beside the index readers' -1 to -7.
+enum OpenIndexResult : std::int32_t {
+    kOpenIndexOk = 0,
+    kOpenIndexMissing = -101,     // nothing exists at the index path
+    kOpenNoArchive = -102,        // no data and no version of it found
+    kOpenArchiveEmpty = -103,     // the folder or ZIP archive holds no entries
+    kOpenNoUnzipper = -104,       // the listing unzipper cannot be created
+};
+
+struct LocatedArchive {
+    std::string indexFolder;   // the index path up to and including its last separator
+    std::string baseName;      // the index's name
+    std::string expectedPath;  // index folder + the expected location
+    bool expectedExists = false;
+    // Only searched when nothing is at the expected place; in search order.
+    std::vector<ArchiveVersion> versions;
+};
+
+// Reads the index and locates its data: 0, kOpenIndexMissing, or the reader's
+// code. The reader's conversion error (EConvertError) passes through.
+std::int32_t LocateArchive(const std::string& indexPath, LocatedArchive& located);
+
+struct ArchiveListing {
+    // A folder path ending with the separator, or the path of a ZIP archive.
+    std::string archivePath;
+    // Top-level entries: folders (ending with the separator) first, then files.
+    std::vector<std::string> elementNames;
+    // One per element, each the default destination.
+    std::vector<std::string> destinationFolders;
+    std::string defaultDestination;
+};
+
+// The user's documents folder with the separator appended.
+std::string DefaultDestination();
+
+// Lists the data at archivePath: 0, kOpenArchiveEmpty or kOpenNoUnzipper.
+// A folder archive lists its subfolders, then its files, each group in listing
+// order, hidden and system entries included. A ZIP archive lists the top-level
+// folders of its items, each once, then its top-level files, each as often as
+// it occurs; "\" in stored names counts as "/", and an item whose first part is
+// empty, "." or ".." is not listed (no element may name the destination itself
+// or its parent). Errors of reading the ZIP archive raise the ZIP component's
+// exceptions.
+std::int32_t ListArchive(const std::string& archivePath, ArchiveListing& listing);
+
+// Chooses among the versions found: returns the chosen version's full path
+// (index folder + location), "/" when the user cancelled, "" for none.
+using ArchiveVersionChooser =
+    std::function<std::string(const std::string& indexFolder, const std::vector<ArchiveVersion>& versions)>;
+
+// The whole opening: locate, let the chooser pick a version when the data is
+// not at its expected place (kOpenNoArchive when there is none), then list.
+// A cancelled choice returns 0 with cancelled set and the listing untouched.
+std::int32_t OpenIndexFile(const std::string& indexPath, const ArchiveVersionChooser& choose,
+                           ArchiveListing& listing, bool& cancelled);
