@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "backup_index/ArchiveTimestamp.h"
+#include "platform/DateTimeText.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderEntries.h"
 #include "platform/Path.h"
@@ -117,4 +118,9 @@ std::vector<ArchiveVersion> FindArchiveVersions(const std::string& indexFolder, 
         // Out of memory or the like: offer what was found until then.
     }
     return std::move(search.versions());
+}
+
+std::string ArchiveVersionDateText(const CalendarTime& stamp, const std::string& unknownText) {
+    if (stamp.year == 0) return unknownText;
+    return platform::FormatLongDateAndTime(stamp).value_or(unknownText);
 }

@@ -37,3 +37,9 @@ struct ArchiveVersion {
 // A folder that cannot be read finds nothing and the search goes on; an
 // unexpected failure (memory) ends the search with what was found until then.
 std::vector<ArchiveVersion> FindArchiveVersions(const std::string& indexFolder, const std::string& baseName);
+
+// The date column of a version: the stamp as a long date, a blank and the time
+// without seconds in the user's locale; unknownText ("Unknown", message 19 of
+// the main window) when the stamp is all zero or the platform refuses the date
+// or time (30 February, month 13, hour 24).
+std::string ArchiveVersionDateText(const CalendarTime& stamp, const std::string& unknownText);

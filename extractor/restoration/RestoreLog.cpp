@@ -1,6 +1,9 @@
 #include "restoration/RestoreLog.h"
 
+#include "localisation/MessageLists.h"
 #include "restoration/RestoreMessages.h"
+
+using namespace localisation;
 
 RestoreLog::RestoreLog(MessageText messageText) : text_(std::move(messageText)) {}
 

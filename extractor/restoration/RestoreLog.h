@@ -8,19 +8,10 @@
 #include <string>
 #include <vector>
 
-// Numbers of the texts the log uses in the main window's message list.
-enum RestoreLogMessage : int {
-    kMsgCanceledByUser = 27,       // "Operation canceled by user."
-    kMsgCompletedSuccessfully = 28,  // "Operation completed successfully."
-    kMsgCompletedWithErrors = 29,  // "Operation completed. There were errors."
-    kMsgAbortedDueToError = 30,    // "Operation aborted due to error."
-    kMsgFailedSuffix = 31,         // " -- FAILED!"
-};
-
 class RestoreLog {
 public:
-    // Gives message n of the main window's list, translated where a language
-    // file says so.
+    // Gives message n of the main window's list (localisation::MainWindowMessage),
+    // translated where a language file says so. The log uses 27 to 31.
     using MessageText = std::function<std::string(int number)>;
     explicit RestoreLog(MessageText messageText);
 

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "localisation/MessageLists.h"
 #include "restoration/RestoreWorker.h"
 
 namespace {
@@ -30,7 +31,7 @@ int RestoreSession::Start(bool clearFolders, const std::vector<std::string>& ele
     restoring_ = true;
     if (!stopEvent_) {
         restoring_ = false;
-        return kMsgNoStopEvent;
+        return localisation::kMsgNoStopEvent;
     }
     job_ = TRestoreJob{};
     job_.ClearFolders = clearFolders;
@@ -49,7 +50,7 @@ int RestoreSession::Start(bool clearFolders, const std::vector<std::string>& ele
     workerThread_ = platform::WorkerThread::StartBelowNormal([this] { return RestoreThreadProc(job_); });
     if (!workerThread_) {
         restoring_ = false;
-        return kMsgCannotCreateThread;
+        return localisation::kMsgCannotCreateThread;
     }
     return 0;
 }

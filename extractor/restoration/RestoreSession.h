@@ -16,12 +16,6 @@
 
 class TUnZipper;
 
-// Numbers of the texts for a restoration that cannot start.
-enum RestoreStartMessage : int {
-    kMsgNoStopEvent = 25,          // "Thread termination control event does not exist."
-    kMsgCannotCreateThread = 26,   // "Cannot create archive restoration thread."
-};
-
 class RestoreSession {
 public:
     // Creates the stop event (not signalled); a session without one cannot start.
@@ -33,8 +27,8 @@ public:
     // Starts a restoration: fills the job, resets the stop event and the cancel
     // flag, clears the log and starts the worker at below-normal priority. The
     // lists, the unzipper and the receiver must stay unchanged until the finished
-    // message has been handled. Returns 0, or the number of the message that
-    // says why nothing started (the session is idle again then).
+    // message has been handled. Returns 0, or the number of the main window's
+    // message that says why nothing started, 25 or 26 (the session is idle again then).
     int Start(bool clearFolders, const std::vector<std::string>& elementNames,
               const std::vector<std::string>& destinationFolders, const std::string& archivePath,
               TUnZipper* unzipper, IRestoreReceiver& receiver);

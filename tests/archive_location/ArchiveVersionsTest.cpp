@@ -111,3 +111,18 @@ TEST(ArchiveVersions, InvalidDatesAreListedUnderTheNameFound) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ArchiveVersionDateText, UnknownForZeroStampsAndInvalidDates) {
+    EXPECT_EQ(ArchiveVersionDateText(CalendarTime{}, "Unknown"), "Unknown");
+    EXPECT_EQ(ArchiveVersionDateText(CalendarTime{2005, 2, 30, 10, 0}, "Unknown"), "Unknown");
+    EXPECT_EQ(ArchiveVersionDateText(CalendarTime{2005, 13, 1, 10, 0}, "Unknown"), "Unknown");
+    EXPECT_EQ(ArchiveVersionDateText(CalendarTime{2005, 2, 28, 24, 0}, "Unknown"), "Unknown");
+    EXPECT_EQ(ArchiveVersionDateText(CalendarTime{0, 2, 28, 10, 0}, "Unknown"), "Unknown");
+    const std::string valid = ArchiveVersionDateText(CalendarTime{2005, 2, 28, 10, 0}, "Unknown");
+    EXPECT_NE(valid, "Unknown");
+    EXPECT_NE(valid.find("2005"), std::string::npos) << valid;
+}
+
+}  // namespace
