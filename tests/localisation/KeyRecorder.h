@@ -1,0 +1,20 @@
+// The keys a window's translators read, in reading order. Each translator is
+// switched to auto-create (empty texts included) against one fresh, empty
+// language file and activated in the given order: every key read is then
+// missing and written at once, so the file lists the keys in reading order.
+// Works on any window whose translators are given, already activated or not.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace localisation {
+class TsmlLangRes;
+}
+
+namespace loctest {
+
+std::vector<std::string> RecordKeysRead(std::initializer_list<localisation::TsmlLangRes*> inActivationOrder);
+
+}  // namespace loctest
