@@ -5,7 +5,7 @@
 #include "platform/IniFile.h"
 #include "platform/Path.h"
 #include "platform/ProgramPath.h"
-#include "ui/ElementTexts.h"
+#include "localisation/ElementTexts.h"
 
 namespace localisation {
 namespace {
@@ -144,7 +144,7 @@ void TsmlLangRes::RegisterFontPropToFile(ui::Component& component) {
 }
 
 void TsmlLangRes::RegisterListView(ui::Component& listView) {
-    auto* texts = dynamic_cast<ui::ListViewTexts*>(&listView);
+    auto* texts = dynamic_cast<ListViewTexts*>(&listView);
     if (!texts) return;
     platform::IniFile ini(languageFile_);
     for (int i = 0; i < texts->ColumnCount(); ++i) {
@@ -155,7 +155,7 @@ void TsmlLangRes::RegisterListView(ui::Component& listView) {
 }
 
 void TsmlLangRes::RegisterListViewItems(ui::Component& listView) {
-    auto* texts = dynamic_cast<ui::ListViewTexts*>(&listView);
+    auto* texts = dynamic_cast<ListViewTexts*>(&listView);
     if (!texts) return;
     platform::IniFile ini(languageFile_);
     const std::string& name = listView.Name();
@@ -171,7 +171,7 @@ void TsmlLangRes::RegisterListViewItems(ui::Component& listView) {
 }
 
 void TsmlLangRes::RegisterTreeViewItems(ui::Component& treeView) {
-    auto* texts = dynamic_cast<ui::TreeViewTexts*>(&treeView);
+    auto* texts = dynamic_cast<TreeViewTexts*>(&treeView);
     if (!texts) return;
     platform::IniFile ini(languageFile_);
     for (int i = 0; i < texts->NodeCount(); ++i) {
@@ -182,7 +182,7 @@ void TsmlLangRes::RegisterTreeViewItems(ui::Component& treeView) {
 }
 
 void TsmlLangRes::RegisterHeaderControl(ui::Component& headerControl) {
-    auto* texts = dynamic_cast<ui::HeaderControlTexts*>(&headerControl);
+    auto* texts = dynamic_cast<HeaderControlTexts*>(&headerControl);
     if (!texts) return;
     platform::IniFile ini(languageFile_);
     for (int i = 0; i < texts->SectionCount(); ++i) {
@@ -193,7 +193,7 @@ void TsmlLangRes::RegisterHeaderControl(ui::Component& headerControl) {
 }
 
 void TsmlLangRes::RegisterDBGrid(ui::Component& grid) {
-    auto* texts = dynamic_cast<ui::DBGridTexts*>(&grid);
+    auto* texts = dynamic_cast<DBGridTexts*>(&grid);
     if (!texts) return;
     platform::IniFile ini(languageFile_);
     for (int i = 0; i < texts->ColumnCount(); ++i) {
@@ -206,7 +206,7 @@ void TsmlLangRes::RegisterDBGrid(ui::Component& grid) {
 void TsmlLangRes::RegisterMenuItem(ui::Component& menuItem) {
     if (menuItem.GetStrProp("Caption") == "-") return;  // a separator, and nothing below it
     RegisterStrPropToFile(menuItem, "Caption");
-    if (auto* children = dynamic_cast<ui::MenuItemList*>(&menuItem)) {
+    if (auto* children = dynamic_cast<MenuItemList*>(&menuItem)) {
         for (int i = 0; i < children->MenuItemCount(); ++i) {
             if (ui::Component* child = children->MenuItemAt(i)) RegisterMenuItem(*child);
         }

@@ -1,6 +1,6 @@
 #include "localisation/SMLMenuLangRes.h"
 
-#include "ui/ElementTexts.h"
+#include "localisation/ElementTexts.h"
 
 namespace localisation {
 
@@ -22,7 +22,7 @@ void TsmlMenuLangRes::Notification(ui::Component* component, ui::TOperation oper
 }
 
 void TsmlMenuLangRes::DoUpdateLangRes() {
-    auto* items = dynamic_cast<ui::MenuItemList*>(menu_);
+    auto* items = dynamic_cast<MenuItemList*>(menu_);
     if (!items) return;
     for (int i = 0; i < items->MenuItemCount(); ++i) {
         if (ui::Component* item = items->MenuItemAt(i)) RegisterMenuItem(*item);

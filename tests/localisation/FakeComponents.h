@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ui/Component.h"
-#include "ui/ElementTexts.h"
+#include "localisation/ElementTexts.h"
 
 namespace loctest {
 
@@ -55,7 +55,7 @@ FakeComponent* MakeNonVisual(ui::Component* owner, std::string name, std::string
 FakeComponent* MakeSplitter(ui::Component* owner, std::string name);  // has Caption and Hint, yet is skipped
 FakeComponent* MakeTimer(ui::Component* owner, std::string name);     // likewise
 
-class FakeListView : public FakeComponent, public ui::ListViewTexts {
+class FakeListView : public FakeComponent, public localisation::ListViewTexts {
 public:
     FakeListView(ui::Component* owner, std::string name);
     struct Item {
@@ -80,7 +80,7 @@ public:
     }
 };
 
-class FakeTreeView : public FakeComponent, public ui::TreeViewTexts {
+class FakeTreeView : public FakeComponent, public localisation::TreeViewTexts {
 public:
     FakeTreeView(ui::Component* owner, std::string name);
     std::vector<std::string> nodes;  // all nodes, each parent before its children
@@ -89,7 +89,7 @@ public:
     void SetNodeText(int n, const std::string& t) override { nodes.at(static_cast<std::size_t>(n)) = t; }
 };
 
-class FakeHeaderControl : public FakeComponent, public ui::HeaderControlTexts {
+class FakeHeaderControl : public FakeComponent, public localisation::HeaderControlTexts {
 public:
     FakeHeaderControl(ui::Component* owner, std::string name);
     std::vector<std::string> sections;
@@ -98,7 +98,7 @@ public:
     void SetSectionText(int s, const std::string& t) override { sections.at(static_cast<std::size_t>(s)) = t; }
 };
 
-class FakeDBGrid : public FakeComponent, public ui::DBGridTexts {
+class FakeDBGrid : public FakeComponent, public localisation::DBGridTexts {
 public:
     FakeDBGrid(ui::Component* owner, std::string name);
     std::vector<std::string> titles;
@@ -108,7 +108,7 @@ public:
 };
 
 // A main menu (top-level items) or a menu item (children); items are owned by the window.
-class FakeMenuNode : public FakeComponent, public ui::MenuItemList {
+class FakeMenuNode : public FakeComponent, public localisation::MenuItemList {
 public:
     FakeMenuNode(ui::Component* owner, std::string name, bool isItem, std::string caption);
     std::vector<ui::Component*> children;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "localisation/WindowLangResSettings.h"
+
 namespace localisation {
 class TsmlLangRes;
 }
@@ -16,5 +18,9 @@ class TsmlLangRes;
 namespace loctest {
 
 std::vector<std::string> RecordKeysRead(std::initializer_list<localisation::TsmlLangRes*> inActivationOrder);
+std::vector<std::string> RecordKeysRead(std::vector<localisation::TsmlLangRes*> inActivationOrder);
+// A window's components in the order its settings give.
+std::vector<std::string> RecordKeysRead(const localisation::WindowLangResSettings& window,
+                                        const localisation::WindowLangRes& components);
 
 }  // namespace loctest

@@ -9,6 +9,7 @@
 #include "FakeComponents.h"
 #include "LanguageFile.h"
 #include "localisation/Langroutines.h"
+#include "localisation/MessageLists.h"
 #include "localisation/SMLMsgLangRes.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramPath.h"
@@ -305,6 +306,22 @@ TEST(GetLangMessage, PercentSequencesInTranslationsStayAsTheyAre) {
     Window w(file.name(), {"Str2=Error reading %s. File is possibly broken."});
     w.messages->SetActive(true);
     EXPECT_EQ(GetLangMessage(w.messages, 2), hostile);
+}
+
+// What a caller shows: the looked-up text with "%s" filled by plain substitution.
+TEST(GetLangMessage, FilledMessagesReplaceOnlyPercentS) {
+    LanguageFile file("[TExtrMainForm]\nStr8=<%d files: %s\\n%n%% done %s>\n");
+    Window w(file.name(), {"Str8=Cannot open file %s for reading."});
+    w.messages->SetActive(true);
+    const std::string path = "C:\\100%s %d\\n.lxi";
+    EXPECT_EQ(localisation::FillPath(GetLangMessage(w.messages, 8), path),
+              "%d files: " + path + "\n%n%% done " + path);
+
+    LanguageFile none;
+    Window untranslated(none.name(), {"Str8=Cannot open file %s for reading."});
+    untranslated.messages->SetActive(true);
+    EXPECT_EQ(localisation::FillPath(GetLangMessage(untranslated.messages, 8), "a.lxi"),
+              "Cannot open file a.lxi for reading.");
 }
 
 }  // namespace

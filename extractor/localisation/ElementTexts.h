@@ -1,13 +1,16 @@
 // Texts that some controls keep in numbered elements rather than in named
-// properties. Translators reach them through these interfaces, which the
-// controls of those kinds implement; indexes are zero-based.
+// properties, as the translators see them; indexes are zero-based. A control
+// may implement the interface of its kind itself; the toolkit's own kinds are
+// reached through adapters.
 #pragma once
 
 #include <string>
 
 namespace ui {
-
 class Component;
+}
+
+namespace localisation {
 
 // List view: column captions, item captions and each item's sub-items.
 class ListViewTexts {
@@ -64,10 +67,10 @@ protected:
 class MenuItemList {
 public:
     virtual int MenuItemCount() const = 0;
-    virtual Component* MenuItemAt(int index) const = 0;
+    virtual ui::Component* MenuItemAt(int index) const = 0;
 
 protected:
     ~MenuItemList() = default;
 };
 
-}  // namespace ui
+}  // namespace localisation
