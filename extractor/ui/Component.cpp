@@ -64,10 +64,60 @@ int TStrings::IndexOfName(std::string_view name) const {
     return -1;
 }
 
+// --- TFont ---
+
+void TFont::SetName(std::string name) {
+    if (Name == name) return;
+    Name = std::move(name);
+    Changed();
+}
+
+void TFont::SetSize(int size) {
+    if (Size == size) return;
+    Size = size;
+    Changed();
+}
+
+void TFont::SetCharset(int charset) {
+    if (Charset == charset) return;
+    Charset = charset;
+    Changed();
+}
+
+void TFont::SetStyle(unsigned style) {
+    if (Style == style) return;
+    Style = style;
+    Changed();
+}
+
+void TFont::SetColor(int color) {
+    if (Color == color) return;
+    Color = color;
+    Changed();
+}
+
+void TFont::Assign(const TFont& other) {
+    if (SameValues(other)) return;
+    Name = other.Name;
+    Size = other.Size;
+    Charset = other.Charset;
+    Style = other.Style;
+    Color = other.Color;
+    Changed();
+}
+
+bool TFont::SameValues(const TFont& other) const {
+    return Name == other.Name && Size == other.Size && Charset == other.Charset && Style == other.Style &&
+           Color == other.Color;
+}
+
 // --- Component ---
 
 Component::Component(Component* owner, std::string name, std::initializer_list<std::string_view> classChain)
-    : owner_(owner), name_(std::move(name)), classChain_(classChain.begin(), classChain.end()) {
+    : Component(owner, std::move(name), std::vector<std::string>(classChain.begin(), classChain.end())) {}
+
+Component::Component(Component* owner, std::string name, std::vector<std::string> classChain)
+    : owner_(owner), name_(std::move(name)), classChain_(std::move(classChain)) {
     if (classChain_.empty()) classChain_.push_back("TComponent");
     if (classChain_.back() != "TComponent") classChain_.push_back("TComponent");
     if (owner_) owner_->InsertComponent(this);
@@ -84,9 +134,17 @@ Component::~Component() {
         auto& list = watched->notifyWhenFreed_;
         list.erase(std::remove(list.begin(), list.end(), this), list.end());
     }
+    DestroyComponents();
+    if (owner_) owner_->RemoveComponent(this);
+}
+
+void Component::DestroyComponents() {
     // Owned components go in reverse creation order.
     while (!components_.empty()) delete components_.back();
-    if (owner_) owner_->RemoveComponent(this);
+}
+
+void Component::DeriveClass(std::string className) {
+    if (!SameText(classChain_.front(), className)) classChain_.insert(classChain_.begin(), std::move(className));
 }
 
 bool Component::InheritsFrom(std::string_view className) const {

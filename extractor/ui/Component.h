@@ -43,15 +43,32 @@ private:
     std::vector<std::string> lines_;
 };
 
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
+
+// A control's font. Whoever writes the fields directly calls Changed() afterwards
+// so that the control shows the new font; the setters do that themselves.
 class TFont {
 public:
+    static constexpr int kDefaultColor = -1;  // the system's text colour
+
     std::string Name = "MS Sans Serif";
     int Size = 8;      // points
     int Charset = 1;   // DEFAULT_CHARSET
+    unsigned Style = 0;            // TFontStyle bits
+    int Color = kDefaultColor;     // 0x00BBGGRR
     std::function<void()> OnChange;
     void Changed() {
         if (OnChange) OnChange();
     }
+
+    void SetName(std::string name);
+    void SetSize(int size);
+    void SetCharset(int charset);
+    void SetStyle(unsigned style);
+    void SetColor(int color);
+    // Copies the values (not the listener) and notifies once.
+    void Assign(const TFont& other);
+    bool SameValues(const TFont& other) const;
 };
 
 class Component;
@@ -76,6 +93,7 @@ public:
     // classChain: the component's class name first, then the classes it derives
     // from ({"TExtrMainForm", "TForm"}). The owner (may be null) takes ownership.
     Component(Component* owner, std::string name, std::initializer_list<std::string_view> classChain);
+    Component(Component* owner, std::string name, std::vector<std::string> classChain);
     virtual ~Component();
     Component(const Component&) = delete;
     Component& operator=(const Component&) = delete;
@@ -84,6 +102,7 @@ public:
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
     const std::string& ClassName() const { return classChain_.front(); }
+    const std::vector<std::string>& ClassChain() const { return classChain_; }
     // True when the component's class is className or derives from it.
     bool InheritsFrom(std::string_view className) const;
 
@@ -111,6 +130,13 @@ protected:
     // Called for components this one asked about (FreeNotification) and for
     // owned components being removed.
     virtual void Notification(Component* component, TOperation operation);
+    // Destroys the owned components now, newest first. Classes whose parts the
+    // owned components still use while they go call this in their destructor.
+    void DestroyComponents();
+
+    // A subclass names its own class in front of the chain it inherited:
+    // DeriveClass("TMySplitter") in the constructor of a TSplitter subclass.
+    void DeriveClass(std::string className);
 
     void PublishString(std::string name, std::function<std::string()> get, std::function<void(const std::string&)> set);
     void PublishStrings(std::string name, TStrings* strings);
