@@ -79,7 +79,7 @@ struct ColumnDesign {
 };
 
 struct FontDesign {
-    std::string name = "MS Sans Serif";
+    const char* name = "MS Sans Serif";
     int size = 8;
     int charset = 1;
     unsigned style = 0;

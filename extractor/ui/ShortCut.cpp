@@ -50,7 +50,11 @@ unsigned KeyFromName(std::string_view name) {
 
 std::string NameOfKey(unsigned key) {
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
-    if (key >= 0x70 && key <= 0x7B) return "F" + std::to_string(key - 0x70 + 1);
+    if (key >= 0x70 && key <= 0x7B) {
+        std::string name(1, 'F');
+        name += std::to_string(key - 0x70 + 1);
+        return name;
+    }
     if (key == kDelete.key) return std::string(kDelete.name);
     for (const NamedKey& k : kNamedKeys) {
         if (k.key == key) return std::string(k.name);
