@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Registers and unregisters Ombrix.dll with Wine's regsvr32 of the DLL's own
-# bitness and reads the entries back with reg in that bitness's registry view.
-# Usage: regsvr32_test.sh WINE_RUN BITS DLL VOLATILE_KEY_EXE
+# bitness, and reads the entries back with a probe program of that bitness, so
+# that each DLL is seen in its own registry view.
+# Usage: regsvr32_test.sh WINE_RUN BITS DLL REGISTRY_PROBE_EXE
 set -u -o pipefail
-wine_run=$1 bits=$2 dll=$3 volatile_key=$4
+wine_run=$1 bits=$2 dll=$3 probe_exe=$4
 
 windows_path() { printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"; }
 dll_path=$(windows_path "$dll")
@@ -15,70 +16,91 @@ server_key="$class_key\\InprocServer32"
 file_handler='HKCR\*\shellex\ContextMenuHandlers\Lumavex'
 folder_handler='HKCR\Directory\shellex\ContextMenuHandlers\Lumavex'
 
+# What is read back each time: the seven entries, and the keys that hold them.
+queries=(
+    "$approval::$clsid"
+    "$progid_key::"
+    "$progid_key\\CLSID::"
+    "$class_key::"
+    "$server_key::"
+    "$server_key::ThreadingModel"
+    "$file_handler::"
+    "$folder_handler::"
+    "$progid_key" "$class_key" "$server_key" "$file_handler" "$folder_handler"
+)
+registered="$approval::$clsid = Lumavex shell extension
+$progid_key:: absent
+$progid_key\\CLSID:: = $clsid
+$class_key:: = Ombrix.CoLumavexContextMenu
+$server_key:: = $dll_path
+$server_key::ThreadingModel = Apartment
+$file_handler:: = $clsid
+$folder_handler:: = $clsid
+$progid_key present
+$class_key present
+$server_key present
+$file_handler present
+$folder_handler present"
+unregistered="$approval::$clsid absent
+$progid_key:: absent
+$progid_key\\CLSID:: absent
+$class_key:: absent
+$server_key:: absent
+$server_key::ThreadingModel absent
+$file_handler:: absent
+$folder_handler:: absent
+$progid_key absent
+$class_key absent
+$server_key absent
+$file_handler absent
+$folder_handler absent"
+# Entries 1 to 3 written, the failing step 4 and everything after it not.
+failed_at_step_4="$approval::$clsid = Lumavex shell extension
+$progid_key:: absent
+$progid_key\\CLSID:: = $clsid
+$class_key:: = Ombrix.CoLumavexContextMenu
+$server_key:: absent
+$server_key::ThreadingModel absent
+$file_handler:: absent
+$folder_handler:: absent
+$progid_key present
+$class_key present
+$server_key absent
+$file_handler absent
+$folder_handler absent"
+
 if [ "$bits" = 32 ]; then
-    regsvr32=(--machine i386 'C:\windows\syswow64\regsvr32.exe')
+    regsvr32_exe=(--machine i386 'C:\windows\syswow64\regsvr32.exe')
 else
-    regsvr32=(--machine x86_64 'C:\windows\system32\regsvr32.exe')
+    regsvr32_exe=(--machine x86_64 'C:\windows\system32\regsvr32.exe')
 fi
 
 passed=0 failed=0
 ok() { passed=$((passed + 1)); echo "ok   - $*"; }
 fail() { failed=$((failed + 1)); echo "FAIL - $*"; }
 
-regsvr32() { "$wine_run" "${regsvr32[@]}" /s "$@" </dev/null >/dev/null 2>&1; }
-reg() { "$wine_run" --machine x86_64 reg "$@" "/reg:$bits" </dev/null 2>/dev/null | tr -d '\r'; }
-
-# The data of a string value ("" names the unnamed value); fails when absent.
-value() {
-    local key=$1 name=$2 out
-    if [ -z "$name" ]; then
-        out=$(reg query "$key" /ve) || return 1
-        name='(Default)'
-    else
-        out=$(reg query "$key" /v "$name") || return 1
-    fi
-    printf '%s\n' "$out" | awk -v name="$name" -F '    ' '$2 == name && $3 == "REG_SZ" { print $4; found = 1 } END { exit !found }'
-}
-
-expect_value() {
-    local key=$1 name=$2 want=$3 got
-    if got=$(value "$key" "$name") && [ "$got" = "$want" ]; then
-        ok "$key [${name:-(unnamed)}] = $want"
-    else
-        fail "$key [${name:-(unnamed)}]: expected '$want', got '${got:-<absent>}'"
-    fi
-}
-
-expect_key_absent() {
-    if reg query "$1" >/dev/null; then fail "$1 should be absent"; else ok "$1 absent"; fi
-}
-
-expect_registered() {
-    expect_value "$approval" "$clsid" 'Lumavex shell extension'
-    expect_value "$progid_key\\CLSID" '' "$clsid"
-    expect_value "$class_key" '' 'Ombrix.CoLumavexContextMenu'
-    expect_value "$server_key" '' "$dll_path"
-    expect_value "$server_key" ThreadingModel Apartment
-    expect_value "$file_handler" '' "$clsid"
-    expect_value "$folder_handler" '' "$clsid"
-}
-
-expect_unregistered() {
-    for key in "$progid_key" "$class_key" "$file_handler" "$folder_handler"; do
-        expect_key_absent "$key"
-    done
-    if value "$approval" "$clsid" >/dev/null; then fail "approval value should be gone"; else ok "approval value gone"; fi
-}
+regsvr32() { "$wine_run" "${regsvr32_exe[@]}" /s "$@" </dev/null >/dev/null 2>&1; }
 
 expect_exit() {
     local want=$1 what=$2
     shift 2
     "$@"
     local got=$?
-    if [ "$want" = nonzero ] && [ "$got" -ne 0 ] || [ "$want" = "$got" ]; then
-        ok "$what: exit code $got"
+    if { [ "$want" = nonzero ] && [ "$got" -ne 0 ]; } || [ "$want" = "$got" ]; then
+        ok "$what (exit code $got)"
     else
         fail "$what: expected exit code $want, got $got"
+    fi
+}
+
+expect_registry() {
+    local what=$1 want=$2 got
+    got=$("$wine_run" "$probe_exe" show "${queries[@]}" </dev/null | tr -d '\r')
+    if [ "$got" = "$want" ]; then
+        ok "$what"
+    else
+        fail "$what"
+        diff <(printf '%s\n' "$want") <(printf '%s\n' "$got") | sed 's/^/    /'
     fi
 }
 
@@ -86,21 +108,20 @@ echo "# $bits-bit Ombrix.dll: $dll_path"
 regsvr32 /u "$dll_path"
 
 expect_exit 0 "regsvr32 registers" regsvr32 "$dll_path"
-expect_registered
+expect_registry "the seven entries are written" "$registered"
 expect_exit 0 "regsvr32 registers again" regsvr32 "$dll_path"
-expect_registered
+expect_registry "registering again leaves the same entries" "$registered"
 
 expect_exit 0 "regsvr32 /u unregisters" regsvr32 /u "$dll_path"
-expect_unregistered
+expect_registry "unregistering removes every entry" "$unregistered"
 
 # A step that fails: the class key exists as a volatile key, below which the
 # persistent server key cannot be created.
-expect_exit 0 "volatile class key prepared" "$wine_run" "$volatile_key" "CLSID\\$clsid"
+expect_exit 0 "volatile class key prepared" "$wine_run" "$probe_exe" volatile "CLSID\\$clsid"
 expect_exit nonzero "regsvr32 reports the failing step" regsvr32 "$dll_path"
-expect_key_absent "$server_key"
-expect_key_absent "$file_handler"
+expect_registry "registration stopped at the failing step" "$failed_at_step_4"
 expect_exit 0 "regsvr32 /u cleans up after the failure" regsvr32 /u "$dll_path"
-expect_unregistered
+expect_registry "nothing is left" "$unregistered"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
