@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "restoration/zip/ZipEntry.h"
+
 enum class TProcessType { ptAdd, ptDelete, ptExtract, ptFreshen, ptMove, ptReplace, ptFoundUnhandled };
 
 enum class TErrorClass {
@@ -20,6 +22,22 @@ enum class TErrorClass {
     ecFileOpenError,
     ecCabError,
     ecOther
+};
+
+// Error codes passed to OnProcessItemFailure with the error class.
+enum TZipErrorCode : int {
+    zecDamagedData = 1,        // ecArchive: damaged headers or compressed data
+    zecInvalidMethod = 2,      // ecArchive: a compression method we do not read
+    zecVersion = 3,            // ecArchive: needs a ZIP version or feature we do not read
+    zecEncrypted = 4,          // ecArchive: encrypted (no password is ever supplied)
+    zecUnsafeName = 5,         // ecOther: the name would leave the base directory
+    zecLinkInPath = 6,         // ecFileCreateError: a symbolic link or junction is in the way
+    zecNoSuchDirectory = 7,    // ecFileCreateError: target folder missing, eoCreateDirs not set
+    zecCannotCreateFolder = 8, // ecFileCreateError
+    zecCannotCreateFile = 9,   // ecFileCreateError: read-only, locked, a folder or device is there
+    zecWriteFailed = 10,       // ecInOutError: writing failed (disk full)
+    zecReadFailed = 11,        // ecInOutError: reading the archive failed
+    zecBadCRC = 23,            // ecArchive: the written data's CRC-32 differs; the file stays
 };
 
 enum TExtractOption : unsigned { eoCreateDirs = 1u << 0, eoRestorePath = 1u << 1 };
@@ -73,8 +91,17 @@ protected:
 };
 
 class TZipItem : public TArchiveItem {
-    // Directory data of the item, filled by the component.
+public:
+    std::uint64_t UncompressedSize() const { return entry_.uncompressedSize; }
+    std::uint64_t CompressedSize() const { return entry_.compressedSize; }
+    std::uint16_t CompressionMethod() const { return entry_.method; }
+    bool Encrypted() const { return (entry_.flags & zip::kFlagEncrypted) != 0; }
+    // A folder entry: its name ends with a separator.
+    bool IsFolder() const;
+
+private:
     friend class TUnZipper;
+    zip::EntryRecord entry_;  // directory data of the item, filled by the component
 };
 
 class TUnZipper {

@@ -1,0 +1,110 @@
+// Writing files below a base folder without ever leaving it: every folder level
+// below the base is reached one at a time and must be a real folder, never a
+// symbolic link, junction or other reparse point, and a file is never written
+// through a link either. The base folder itself is the caller's choice and is
+// taken as it is.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum class TargetError {
+    None,
+    NoSuchFolder,        // a level is missing and may not be created
+    LinkInPath,          // a level or the file is a link or reparse point
+    NotAFolder,          // a level exists but is a file
+    CannotCreateFolder,  // a missing level could not be created
+    CannotCreateFile,    // the file could not be created (read-only, locked, a folder is there)
+    NotARegularFile,     // something other than a plain file is at the file's name
+};
+
+// A calendar date and time of day in the local time zone.
+struct LocalDateTime {
+    int year = 1980, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+// What an archive says about a file's attributes; each platform applies what it knows.
+struct FileAttributes {
+    std::uint32_t dosAttributes = 0;          // read-only 0x01, hidden 0x02, system 0x04, archive 0x20
+    std::optional<std::uint32_t> unixMode;    // permission bits, when the archive was made on Unix
+};
+
+class ConfinedFolder;
+
+// A file being written inside a ConfinedFolder (which must outlive it). Unless
+// Finish succeeds, the file is deleted when the object goes away: a partly
+// written file never stays behind.
+class OutputFile {
+public:
+    OutputFile(OutputFile&& other) noexcept;
+    OutputFile& operator=(OutputFile&&) = delete;
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+    ~OutputFile();
+
+    // Writes all bytes; false when the write fails (disk full).
+    bool Write(const void* data, std::size_t size);
+    // Sets the last-write time (when given) and the attributes, then closes
+    // the file, which stays. False when closing failed; the file is then deleted.
+    bool Finish(const std::optional<LocalDateTime>& lastWrite, const FileAttributes& attributes);
+    // Closes and deletes the file.
+    void Discard();
+    // The path, for messages.
+    const std::string& Path() const { return path_; }
+
+private:
+    friend class ConfinedFolder;
+#ifdef _WIN32
+    using Handle = void*;
+    OutputFile(Handle handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+#else
+    using Handle = int;
+    OutputFile(Handle handle, int folder, std::string name, std::string path)
+        : folder_(folder), name_(std::move(name)), handle_(handle), path_(std::move(path)) {}
+    int folder_ = -1;
+    std::string name_;
+#endif
+    void CloseQuietly();
+    Handle handle_;
+    std::string path_;
+};
+
+class ConfinedFolder {
+public:
+    // Reaches base + levels[0] + levels[1] + ... . base may be empty (the
+    // current folder); when it is missing and createMissing is set, it is
+    // created with all its missing levels (a \\server\share prefix is kept).
+    // Each level must be one plain name (no separator, not "." or "..");
+    // missing levels are created when createMissing is set.
+    static std::optional<ConfinedFolder> Open(const std::string& base, const std::vector<std::string>& levels,
+                                              bool createMissing, TargetError& error);
+
+    ConfinedFolder(ConfinedFolder&& other) noexcept;
+    ConfinedFolder& operator=(ConfinedFolder&& other) noexcept;
+    ConfinedFolder(const ConfinedFolder&) = delete;
+    ConfinedFolder& operator=(const ConfinedFolder&) = delete;
+    ~ConfinedFolder();
+
+    // Creates the file name (one plain name) here, replacing an existing plain
+    // file. A link, folder or special file at that name is left alone and refused.
+    std::optional<OutputFile> CreateOutputFile(const std::string& name, TargetError& error);
+
+    // The folder's path with a trailing separator ("" for the current folder).
+    const std::string& Path() const { return path_; }
+
+private:
+#ifdef _WIN32
+    explicit ConfinedFolder(std::string path) : path_(std::move(path)) {}
+#else
+    ConfinedFolder(int handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+    int handle_ = -1;
+#endif
+    std::string path_;
+};
+
+}  // namespace platform

@@ -1,0 +1,41 @@
+// A file opened for reading at any offset, shared with other readers. Used for
+// archives, which stay open while a program works with them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+class InputFile {
+public:
+    // Opens an existing file for reading; other programs may read it too.
+    static std::optional<InputFile> Open(const std::string& path);
+
+    InputFile(InputFile&& other) noexcept;
+    InputFile& operator=(InputFile&& other) noexcept;
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+    ~InputFile();
+
+    // The size in bytes when the file was opened.
+    std::uint64_t Size() const { return size_; }
+    // Reads up to count bytes at offset without moving any shared position;
+    // returns the number read (fewer only at the end of the file), or -1.
+    std::int64_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count);
+
+private:
+#ifdef _WIN32
+    using Handle = void*;
+#else
+    using Handle = int;
+#endif
+    InputFile(Handle handle, std::uint64_t size) : handle_(handle), size_(size) {}
+    void Close();
+    Handle handle_;
+    std::uint64_t size_;
+};
+
+}  // namespace platform

@@ -1,0 +1,14 @@
+// The MS-DOS date and time of ZIP headers (local time, two-second steps).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/ConfinedFolder.h"
+
+namespace zip {
+
+// Nothing for values that name no real time of day (month 0, hour 25, ...).
+std::optional<platform::LocalDateTime> DecodeDosDateTime(std::uint16_t date, std::uint16_t time);
+
+}  // namespace zip
