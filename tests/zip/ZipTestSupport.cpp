@@ -32,6 +32,7 @@ UnZipperFixture::UnZipperFixture() {
 }
 
 void UnZipperFixture::Open(const ZipWriter& writer) {
+    zipper.CloseArchive();  // Windows keeps an open archive from being rewritten
     writer.WriteTo(archivePath);
     OpenFile(archivePath);
 }

@@ -1,0 +1,29 @@
+// "extract [--to DIR] ARCHIVE": every item of a ZIP archive below DIR (the
+// current folder by default), with the events handled as a restoration does:
+// a failed item gives its failure line on standard output and the rest goes on.
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace cli {
+
+// Exit statuses of the extract command.
+enum ExtractStatus : int {
+    kExtractOk = 0,           // every item extracted
+    kExtractItemsFailed = 1,  // some items failed; the others were extracted
+    kExtractCancelled = 4,    // interrupted; the item in hand was removed
+    kExtractError = 5,        // the extraction ended with an error (archive unreadable, destination missing)
+};
+
+struct ExtractRequest {
+    std::string archive;
+    std::string destination;  // "" for the current folder
+    bool showProgress = false;  // a progress line on err (for terminals)
+    std::function<bool()> interrupted = [] { return false; };
+};
+
+int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostream& err);
+
+}  // namespace cli

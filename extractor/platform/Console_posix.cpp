@@ -1,0 +1,29 @@
+#include "platform/Console.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+// Written by the signal handler: nothing else may be touched there.
+volatile sig_atomic_t interrupted = 0;
+
+void OnInterrupt(int) { interrupted = 1; }
+
+}  // namespace
+
+bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
+
+void CatchInterrupts() {
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;  // system calls in progress go on; the flag is polled
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+bool InterruptRequested() { return interrupted != 0; }
+
+}  // namespace platform

@@ -1,0 +1,85 @@
+// "extractor-cli extract": exit statuses, failure lines, cancelling.
+#include "ExtractCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TempDir.h"
+#include "platform/Path.h"
+#include "ZipWriter.h"
+
+namespace {
+
+using ziptest::Entry;
+using ziptest::ZipWriter;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+class ExtractCommand : public testing::Test {
+protected:
+    Outcome Extract(const ZipWriter& zip, std::function<bool()> interrupted = [] { return false; }) {
+        zip.WriteTo(temp.file("a.zip"));
+        return ExtractFile(temp.file("a.zip"), std::move(interrupted));
+    }
+    Outcome ExtractFile(const std::string& archive, std::function<bool()> interrupted = [] { return false; }) {
+        cli::ExtractRequest request;
+        request.archive = archive;
+        request.destination = temp.file("dest/sub");
+        request.interrupted = std::move(interrupted);
+        std::ostringstream out, err;
+        const int status = cli::ExtractArchive(request, out, err);
+        return {status, out.str(), err.str()};
+    }
+    testsupport::TempDir temp;
+};
+
+TEST_F(ExtractCommand, ExtractsEverythingIntoANewDestination) {
+    const Outcome run = Extract(ZipWriter().Add("Docs/", "").Add("Docs/a.txt", "a", 8).Add("b.txt", "b"));
+    EXPECT_EQ(run.status, cli::kExtractOk);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(temp.read("dest/sub/Docs/a.txt"), "a");
+    EXPECT_EQ(temp.read("dest/sub/b.txt"), "b");
+}
+
+TEST_F(ExtractCommand, FailedItemsGetTheirLineAndTheRestGoesOn) {
+    Entry encrypted;
+    encrypted.name = "secret.txt";
+    encrypted.data = "s";
+    encrypted.flags = 1;
+    const Outcome run = Extract(ZipWriter().Add("a.txt", "a").Add(encrypted).Add("../evil.txt", "e").Add("z.txt", "z"));
+    EXPECT_EQ(run.status, cli::kExtractItemsFailed);
+    // Names are shown with the platform's separator, as the restoration's log shows them.
+    EXPECT_EQ(run.out, std::string("*** secret.txt -- FAILED!\n*** ..") + platform::kPathSeparator + "evil.txt -- FAILED!\n");
+    EXPECT_EQ(temp.read("dest/sub/z.txt"), "z");
+    EXPECT_FALSE(temp.exists("dest/evil.txt"));
+}
+
+TEST_F(ExtractCommand, AnUnreadableArchiveEndsWithAnError) {
+    temp.write("bad.zip", "not a zip at all");
+    for (const std::string& archive : {temp.file("bad.zip"), temp.file("missing.zip")}) {
+        const Outcome run = ExtractFile(archive);
+        EXPECT_EQ(run.status, cli::kExtractError) << archive;
+        EXPECT_NE(run.err, "") << archive;
+    }
+}
+
+TEST_F(ExtractCommand, InterruptCancelsAndLeavesNoPartlyWrittenFile) {
+    std::string big(6 << 20, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 % 251);
+    int polls = 0;
+    // The interrupt arrives while the big item is being written.
+    const Outcome run = Extract(ZipWriter().Add("first.txt", "1").Add("big.bin", big).Add("last.txt", "l"),
+                            [&] { return ++polls > 3; });
+    EXPECT_EQ(run.status, cli::kExtractCancelled);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(temp.read("dest/sub/first.txt"), "1");
+    EXPECT_FALSE(temp.exists("dest/sub/big.bin"));
+    EXPECT_FALSE(temp.exists("dest/sub/last.txt"));
+}
+
+}  // namespace
