@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/CalendarTime.h"
+
 namespace platform {
 
 enum class TargetError {
@@ -23,13 +25,8 @@ enum class TargetError {
     NotARegularFile,     // something other than a plain file is at the file's name
 };
 
-// A calendar date and time of day in the local time zone.
-struct LocalDateTime {
-    int year = 1980, month = 1, day = 1, hour = 0, minute = 0, second = 0;
-};
-
 // What an archive says about a file's attributes; each platform applies what it knows.
-struct FileAttributes {
+struct StoredAttributes {
     std::uint32_t dosAttributes = 0;          // read-only 0x01, hidden 0x02, system 0x04, archive 0x20
     std::optional<std::uint32_t> unixMode;    // permission bits, when the archive was made on Unix
 };
@@ -49,9 +46,9 @@ public:
 
     // Writes all bytes; false when the write fails (disk full).
     bool Write(const void* data, std::size_t size);
-    // Sets the last-write time (when given) and the attributes, then closes
+    // Sets the last-write time (local time, when given) and the attributes, then closes
     // the file, which stays. False when closing failed; the file is then deleted.
-    bool Finish(const std::optional<LocalDateTime>& lastWrite, const FileAttributes& attributes);
+    bool Finish(const std::optional<CalendarTime>& lastWrite, const StoredAttributes& attributes);
     // Closes and deletes the file.
     void Discard();
     // The path, for messages.

@@ -154,7 +154,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
     return true;
 }
 
-bool OutputFile::Finish(const std::optional<LocalDateTime>& lastWrite, const FileAttributes& attributes) {
+bool OutputFile::Finish(const std::optional<CalendarTime>& lastWrite, const StoredAttributes& attributes) {
     if (attributes.unixMode) ::fchmod(handle_, *attributes.unixMode & 0777);
     if (lastWrite) {
         std::tm local{};

@@ -152,7 +152,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
     return true;
 }
 
-bool OutputFile::Finish(const std::optional<LocalDateTime>& lastWrite, const FileAttributes& attributes) {
+bool OutputFile::Finish(const std::optional<CalendarTime>& lastWrite, const StoredAttributes& attributes) {
     if (lastWrite) {
         SYSTEMTIME local{};
         local.wYear = static_cast<WORD>(lastWrite->year);

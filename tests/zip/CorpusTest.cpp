@@ -60,3 +60,22 @@ TEST(CorpusContent, Deflate64ItemMatchesTheExpectedBytes) {
 }
 
 }  // namespace
+
+namespace {
+
+// Abort answers end the extraction with the exception of the item's method.
+TEST(CorpusAbort, Deflate64EndsWithAbortProgressAndShrinkWithUserAbort) {
+    for (const auto& [archive, deflateFamily] : {std::pair{"COMPRESS-380.zip", true}, std::pair{"SHRUNK.ZIP", false}}) {
+        SCOPED_TRACE(archive);
+        UnZipperFixture f;
+        f.onProgress = [](TZipItem&, int, bool& abort) { abort = true; };
+        f.OpenFile(testsupport::ZipCorpusFile(archive).string());
+        if (deflateFamily)
+            EXPECT_THROW(f.Extract(), EAbortProgress);
+        else
+            EXPECT_THROW(f.Extract(), EUserAbort);
+        EXPECT_FALSE(f.temp.exists(std::string("out/") + f.zipper.GetItem(0).FileName()));
+    }
+}
+
+}  // namespace

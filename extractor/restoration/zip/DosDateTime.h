@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/ConfinedFolder.h"
+#include "platform/CalendarTime.h"
 
 namespace zip {
 
 // Nothing for values that name no real time of day (month 0, hour 25, ...).
-std::optional<platform::LocalDateTime> DecodeDosDateTime(std::uint16_t date, std::uint16_t time);
+std::optional<CalendarTime> DecodeDosDateTime(std::uint16_t date, std::uint16_t time);
 
 }  // namespace zip

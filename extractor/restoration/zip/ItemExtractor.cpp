@@ -143,8 +143,8 @@ void CheckReadable(const std::string& name, const EntryRecord& record) {
     }
 }
 
-platform::FileAttributes AttributesOf(const EntryRecord& record) {
-    platform::FileAttributes attributes;
+platform::StoredAttributes AttributesOf(const EntryRecord& record) {
+    platform::StoredAttributes attributes;
     attributes.dosAttributes = record.externalAttributes & 0xFF;
     const std::uint32_t mode = (record.externalAttributes >> 16) & 0777;
     if (record.HostSystem() == kHostUnix && mode != 0) attributes.unixMode = mode;
