@@ -130,10 +130,12 @@ int TForm::ShowModal() {
             }
         }
         ~ModalState() {
-            form.Hide();
+            // The others take input again before this one hides, so that the
+            // system activates the window below it.
             for (TForm* other : form.app_.Forms()) {
                 if (other != &form) other->BlockInput(false);
             }
+            form.Hide();
             form.modal_ = false;
         }
     };
