@@ -6,6 +6,8 @@
 #include "ui/Menus.h"
 #include "ui/StdControls.h"
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -119,21 +121,26 @@ void TForm::Hide() { SetVisible(false); }
 
 int TForm::ShowModal() {
     if (modal_ || Visible()) throw std::logic_error("form " + Name() + " cannot be shown modally: it is showing");
-    // Undoes the modal state however the loop ends.
+    // Undoes the modal state however the loop ends. Only the forms blocked
+    // here are given their input back, and only those that still exist.
     struct ModalState {
         TForm& form;
+        std::vector<TForm*> blocked;
         explicit ModalState(TForm& f) : form(f) {
             form.modal_ = true;
             form.modalResult_ = mrNone;
             for (TForm* other : form.app_.Forms()) {
-                if (other != &form) other->BlockInput(true);
+                if (other == &form) continue;
+                other->BlockInput(true);
+                blocked.push_back(other);
             }
         }
         ~ModalState() {
             // The others take input again before this one hides, so that the
             // system activates the window below it.
-            for (TForm* other : form.app_.Forms()) {
-                if (other != &form) other->BlockInput(false);
+            const auto& alive = form.app_.Forms();
+            for (TForm* other : blocked) {
+                if (std::find(alive.begin(), alive.end(), other) != alive.end()) other->BlockInput(false);
             }
             form.Hide();
             form.modal_ = false;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 using uitest::TTestWindow;
@@ -92,6 +94,31 @@ TEST(Responders, ModalFormsEndWithCancelUnlessChosenOtherwise) {
 
     dialog.Show();
     EXPECT_THROW(dialog.ShowModal(), std::logic_error);
+}
+
+// A modal form shown from a modal form blocks it in turn; a form created
+// meanwhile is not left blocked.
+TEST(Responders, NestedModalFormsBlockAndReleaseTheirOwners) {
+    uitest::HeadlessApp h;
+    TTestWindow main(h.app);
+    TTestWindow first(h.app, &main);
+    TTestWindow second(h.app, &main);
+    std::unique_ptr<TTestWindow> late;
+    h.backend.OnModal = [&](ui::TForm& form) {
+        if (&form == &first) {
+            EXPECT_EQ(second.ShowModal(), ui::mrYes);
+            EXPECT_TRUE(first.AcceptsInput());
+            EXPECT_FALSE(main.AcceptsInput());
+            return ui::mrOk;
+        }
+        EXPECT_FALSE(first.AcceptsInput());
+        late = std::make_unique<TTestWindow>(h.app, &main);
+        return ui::mrYes;
+    };
+    EXPECT_EQ(first.ShowModal(), ui::mrOk);
+    EXPECT_TRUE(main.AcceptsInput());
+    EXPECT_TRUE(first.AcceptsInput());
+    EXPECT_TRUE(late->AcceptsInput());
 }
 
 TEST(Responders, ModalFormsAreCentredOnAShowingOwner) {
