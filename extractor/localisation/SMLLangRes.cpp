@@ -5,7 +5,10 @@
 #include "platform/IniFile.h"
 #include "platform/Path.h"
 #include "platform/ProgramPath.h"
-#include "localisation/ElementTexts.h"
+#include "ui/ListView.h"
+#include "ui/Menus.h"
+#include "ui/OtherKinds.h"
+#include "ui/TreeView.h"
 
 namespace localisation {
 namespace {
@@ -143,74 +146,74 @@ void TsmlLangRes::RegisterFontPropToFile(ui::Component& component) {
     }
 }
 
-void TsmlLangRes::RegisterListView(ui::Component& listView) {
-    auto* texts = dynamic_cast<ListViewTexts*>(&listView);
-    if (!texts) return;
+// Indexed texts: "the same three steps" for each element, through get and set.
+void TsmlLangRes::RegisterIndexed(int count, const std::function<std::string(int)>& key,
+                                  const std::function<std::string(int)>& get,
+                                  const std::function<void(int, const std::string&)>& set) {
     platform::IniFile ini(languageFile_);
-    for (int i = 0; i < texts->ColumnCount(); ++i) {
-        if (auto text = ReadOrCreate(ini, IndexedKey(listView.Name(), "ColumnCaption", i), texts->ColumnCaption(i))) {
-            texts->SetColumnCaption(i, *text);
-        }
+    for (int i = 0; i < count; ++i) {
+        if (auto text = ReadOrCreate(ini, key(i), get(i))) set(i, *text);
     }
 }
 
+void TsmlLangRes::RegisterListView(ui::Component& listView) {
+    auto* view = dynamic_cast<ui::TListView*>(&listView);
+    if (!view) return;
+    ui::TListColumns& columns = view->Columns();
+    RegisterIndexed(
+        columns.Count(), [&](int i) { return IndexedKey(listView.Name(), "ColumnCaption", i); },
+        [&](int i) { return columns[i].Caption(); }, [&](int i, const std::string& t) { columns[i].SetCaption(t); });
+}
+
 void TsmlLangRes::RegisterListViewItems(ui::Component& listView) {
-    auto* texts = dynamic_cast<ListViewTexts*>(&listView);
-    if (!texts) return;
+    auto* view = dynamic_cast<ui::TListView*>(&listView);
+    if (!view) return;
     platform::IniFile ini(languageFile_);
     const std::string& name = listView.Name();
-    for (int i = 0; i < texts->ItemCount(); ++i) {
-        if (auto text = ReadOrCreate(ini, IndexedKey(name, "ItemCaption", i), texts->ItemCaption(i))) {
-            texts->SetItemCaption(i, *text);
-        }
-        for (int j = 0; j < texts->SubItemCount(i); ++j) {
+    for (int i = 0; i < view->Items().Count(); ++i) {
+        ui::TListItem& item = view->Items()[i];
+        if (auto text = ReadOrCreate(ini, IndexedKey(name, "ItemCaption", i), item.Caption())) item.SetCaption(*text);
+        for (int j = 0; j < item.SubItemCount(); ++j) {
             const std::string key = IndexedKey(name, "SubItem", i) + "Caption[" + std::to_string(j) + "]";
-            if (auto text = ReadOrCreate(ini, key, texts->SubItem(i, j))) texts->SetSubItem(i, j, *text);
+            if (auto text = ReadOrCreate(ini, key, item.SubItem(j))) item.SetSubItem(j, *text);
         }
     }
 }
 
 void TsmlLangRes::RegisterTreeViewItems(ui::Component& treeView) {
-    auto* texts = dynamic_cast<TreeViewTexts*>(&treeView);
-    if (!texts) return;
-    platform::IniFile ini(languageFile_);
-    for (int i = 0; i < texts->NodeCount(); ++i) {
-        if (auto text = ReadOrCreate(ini, IndexedKey(treeView.Name(), "ItemText", i), texts->NodeText(i))) {
-            texts->SetNodeText(i, *text);
-        }
-    }
+    auto* tree = dynamic_cast<ui::TTreeView*>(&treeView);
+    if (!tree) return;
+    ui::TTreeNodes& nodes = tree->Items();
+    RegisterIndexed(
+        nodes.Count(), [&](int i) { return IndexedKey(treeView.Name(), "ItemText", i); },
+        [&](int i) { return nodes.Item(i)->Text(); }, [&](int i, const std::string& t) { nodes.Item(i)->SetText(t); });
 }
 
 void TsmlLangRes::RegisterHeaderControl(ui::Component& headerControl) {
-    auto* texts = dynamic_cast<HeaderControlTexts*>(&headerControl);
-    if (!texts) return;
-    platform::IniFile ini(languageFile_);
-    for (int i = 0; i < texts->SectionCount(); ++i) {
-        if (auto text = ReadOrCreate(ini, IndexedKey(headerControl.Name(), "SectionsText", i), texts->SectionText(i))) {
-            texts->SetSectionText(i, *text);
-        }
-    }
+    auto* header = dynamic_cast<ui::THeaderControl*>(&headerControl);
+    if (!header) return;
+    auto& sections = header->Sections();
+    RegisterIndexed(
+        static_cast<int>(sections.size()), [&](int i) { return IndexedKey(headerControl.Name(), "SectionsText", i); },
+        [&](int i) { return sections.at(static_cast<std::size_t>(i)).text; },
+        [&](int i, const std::string& t) { sections.at(static_cast<std::size_t>(i)).text = t; });
 }
 
 void TsmlLangRes::RegisterDBGrid(ui::Component& grid) {
-    auto* texts = dynamic_cast<DBGridTexts*>(&grid);
-    if (!texts) return;
-    platform::IniFile ini(languageFile_);
-    for (int i = 0; i < texts->ColumnCount(); ++i) {
-        if (auto text = ReadOrCreate(ini, IndexedKey(grid.Name(), "ColumnsCaption", i), texts->ColumnTitleCaption(i))) {
-            texts->SetColumnTitleCaption(i, *text);
-        }
-    }
+    auto* dbGrid = dynamic_cast<ui::TDBGrid*>(&grid);
+    if (!dbGrid) return;
+    auto& columns = dbGrid->Columns();
+    RegisterIndexed(
+        static_cast<int>(columns.size()), [&](int i) { return IndexedKey(grid.Name(), "ColumnsCaption", i); },
+        [&](int i) { return columns.at(static_cast<std::size_t>(i)).titleCaption; },
+        [&](int i, const std::string& t) { columns.at(static_cast<std::size_t>(i)).titleCaption = t; });
 }
 
 void TsmlLangRes::RegisterMenuItem(ui::Component& menuItem) {
-    if (menuItem.GetStrProp("Caption") == "-") return;  // a separator, and nothing below it
-    RegisterStrPropToFile(menuItem, "Caption");
-    if (auto* children = dynamic_cast<MenuItemList*>(&menuItem)) {
-        for (int i = 0; i < children->MenuItemCount(); ++i) {
-            if (ui::Component* child = children->MenuItemAt(i)) RegisterMenuItem(*child);
-        }
-    }
+    auto* item = dynamic_cast<ui::TMenuItem*>(&menuItem);
+    if (!item || item->IsSeparator()) return;  // a separator, and nothing below it
+    RegisterStrPropToFile(*item, "Caption");
+    for (int i = 0; i < item->Count(); ++i) RegisterMenuItem(item->Item(i));
 }
 
 }  // namespace localisation

@@ -4,6 +4,7 @@
 // mode, written to it; its descendants decide which texts a pass covers.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -62,6 +63,7 @@ public:
 
     // Registration operations. Each reads (and may write) the owner's section
     // through its own INI-file object. Keys start with the component's name.
+    // Those for a kind do nothing for a component of another kind.
     void RegisterStrPropToFile(ui::Component& component, const std::string& property);
     void RegisterStrsPropToFile(ui::Component& component, const std::string& property);
     void RegisterFontPropToFile(ui::Component& component);
@@ -85,6 +87,10 @@ private:
     // non-empty value in the file gives the translation; otherwise, when
     // auto-create applies, the current text is written and nothing returned.
     std::optional<std::string> ReadOrCreate(platform::IniFile& ini, const std::string& key, const std::string& current);
+    // The rule for count numbered texts, read with get and replaced with set.
+    void RegisterIndexed(int count, const std::function<std::string(int)>& key,
+                         const std::function<std::string(int)>& get,
+                         const std::function<void(int, const std::string&)>& set);
 
     OwnerKind ownerKind_;
     bool active_ = false;

@@ -1,6 +1,6 @@
 #include "localisation/SMLMenuLangRes.h"
 
-#include "localisation/ElementTexts.h"
+#include "ui/Menus.h"
 
 namespace localisation {
 
@@ -22,11 +22,10 @@ void TsmlMenuLangRes::Notification(ui::Component* component, ui::TOperation oper
 }
 
 void TsmlMenuLangRes::DoUpdateLangRes() {
-    auto* items = dynamic_cast<MenuItemList*>(menu_);
-    if (!items) return;
-    for (int i = 0; i < items->MenuItemCount(); ++i) {
-        if (ui::Component* item = items->MenuItemAt(i)) RegisterMenuItem(*item);
-    }
+    auto* menu = dynamic_cast<ui::TMainMenu*>(menu_);
+    if (!menu) return;
+    const ui::TMenuItem& root = menu->Items();
+    for (int i = 0; i < root.Count(); ++i) RegisterMenuItem(root.Item(i));
 }
 
 }  // namespace localisation

@@ -81,36 +81,71 @@ FakeComponent* MakeTimer(ui::Component* owner, std::string name) {
     return new FakeComponent(owner, std::move(name), {"TTimer"}, Props{{"Caption", "Hint"}, {}, {}, false});
 }
 
-FakeListView::FakeListView(ui::Component* owner, std::string name)
-    : FakeComponent(owner, std::move(name), {"TListView", "TCustomListView", "TWinControl"},
-                    Props{{"Hint"}, {}, {"Items"}, true}) {}
-
-FakeTreeView::FakeTreeView(ui::Component* owner, std::string name)
-    : FakeComponent(owner, std::move(name), {"TTreeView", "TCustomTreeView", "TWinControl"},
-                    Props{{"Hint"}, {}, {"Items"}, true}) {}
-
-FakeHeaderControl::FakeHeaderControl(ui::Component* owner, std::string name)
-    : FakeComponent(owner, std::move(name), {"THeaderControl", "TWinControl"}, Props{{"Hint"}, {}, {}, true}) {}
-
-FakeDBGrid::FakeDBGrid(ui::Component* owner, std::string name)
-    : FakeComponent(owner, std::move(name), {"TDBGrid", "TCustomDBGrid", "TWinControl"}, Props{{"Hint"}, {}, {}, true}) {}
-
-FakeMenuNode::FakeMenuNode(ui::Component* owner, std::string name, bool isItem, std::string caption)
-    : FakeComponent(owner, std::move(name),
-                    isItem ? std::initializer_list<std::string_view>{"TMenuItem"}
-                           : std::initializer_list<std::string_view>{"TMainMenu", "TMenu"},
-                    isItem ? Props{{"Caption", "Hint"}, {}, {}, false} : Props{{}, {}, {"Items"}, false}) {
-    if (isItem) (*this)["Caption"] = std::move(caption);
+ui::TListView* MakeListView(ui::Component* owner, std::string name, std::vector<std::string> columns,
+                            std::vector<std::vector<std::string>> rows) {
+    auto* view = new ui::TListView(owner, std::move(name));
+    for (std::string& caption : columns) view->Columns().Add(std::move(caption));
+    for (auto& row : rows) {
+        ui::TListItem& item = view->Items().Add();
+        item.SetCaption(row.at(0));
+        for (std::size_t j = 1; j < row.size(); ++j) item.AddSubItem(row[j]);
+    }
+    return view;
 }
 
-FakeMenuNode* MakeMainMenu(ui::Component* owner, std::string name) {
-    return new FakeMenuNode(owner, std::move(name), false, {});
+ui::TTreeView* MakeTreeView(ui::Component* owner, std::string name, std::vector<std::pair<int, std::string>> nodes) {
+    auto* tree = new ui::TTreeView(owner, std::move(name));
+    std::vector<ui::TTreeNode*> lastAtLevel;
+    for (auto& [level, text] : nodes) {
+        ui::TTreeNode* parent = level == 0 ? nullptr : lastAtLevel.at(static_cast<std::size_t>(level - 1));
+        ui::TTreeNode& node = tree->Items().AddChild(parent, std::move(text));
+        lastAtLevel.resize(static_cast<std::size_t>(level));
+        lastAtLevel.push_back(&node);
+    }
+    return tree;
 }
 
-FakeMenuNode* AddMenuItem(ui::Component* owner, FakeMenuNode* parent, std::string name, std::string caption) {
-    auto* item = new FakeMenuNode(owner, std::move(name), true, std::move(caption));
-    parent->children.push_back(item);
+ui::THeaderControl* MakeHeaderControl(ui::Component* owner, std::string name, std::vector<std::string> sections) {
+    auto* header = new ui::THeaderControl(owner, std::move(name));
+    for (std::string& text : sections) header->Sections().push_back({std::move(text)});
+    return header;
+}
+
+ui::TDBGrid* MakeDBGrid(ui::Component* owner, std::string name, std::vector<std::string> titles) {
+    auto* grid = new ui::TDBGrid(owner, std::move(name));
+    for (std::string& title : titles) grid->Columns().push_back({std::move(title)});
+    return grid;
+}
+
+ui::TMainMenu* MakeMainMenu(ui::Component* owner, std::string name) { return new ui::TMainMenu(owner, std::move(name)); }
+
+ui::TMenuItem* AddMenuItem(ui::Component* owner, ui::TMenuItem& parent, std::string name, std::string caption) {
+    auto* item = new ui::TMenuItem(owner, std::move(name));
+    item->SetCaption(std::move(caption));
+    parent.Add(*item);
     return item;
+}
+
+std::vector<std::string> ColumnCaptions(const ui::TListView& view) {
+    std::vector<std::string> captions;
+    for (int i = 0; i < view.Columns().Count(); ++i) captions.push_back(view.Columns()[i].Caption());
+    return captions;
+}
+
+std::vector<std::vector<std::string>> Rows(const ui::TListView& view) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < view.Items().Count(); ++i) {
+        const ui::TListItem& item = view.Items()[i];
+        rows.push_back({item.Caption()});
+        for (int j = 0; j < item.SubItemCount(); ++j) rows.back().push_back(item.SubItem(j));
+    }
+    return rows;
+}
+
+std::vector<std::string> NodeTexts(const ui::TTreeView& tree) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < tree.Items().Count(); ++i) texts.push_back(tree.Items().Item(i)->Text());
+    return texts;
 }
 
 }  // namespace loctest

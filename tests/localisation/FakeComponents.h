@@ -6,10 +6,14 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/Component.h"
-#include "localisation/ElementTexts.h"
+#include "ui/ListView.h"
+#include "ui/Menus.h"
+#include "ui/OtherKinds.h"
+#include "ui/TreeView.h"
 
 namespace loctest {
 
@@ -52,72 +56,24 @@ FakeComponent* MakePicture(ui::Component* owner, std::string name);  // Hint
 FakeComponent* MakeAction(ui::Component* owner, std::string name, std::string caption = {}, std::string hint = {});
 FakeComponent* MakeOpenDialog(ui::Component* owner, std::string name, std::string title = {});
 FakeComponent* MakeNonVisual(ui::Component* owner, std::string name, std::string_view className);  // no properties
-FakeComponent* MakeSplitter(ui::Component* owner, std::string name);  // has Caption and Hint, yet is skipped
-FakeComponent* MakeTimer(ui::Component* owner, std::string name);     // likewise
+// A splitter and a timer that expose Caption and Hint, to show that the walk skips them all the same.
+FakeComponent* MakeSplitter(ui::Component* owner, std::string name);
+FakeComponent* MakeTimer(ui::Component* owner, std::string name);
 
-class FakeListView : public FakeComponent, public localisation::ListViewTexts {
-public:
-    FakeListView(ui::Component* owner, std::string name);
-    struct Item {
-        std::string caption;
-        std::vector<std::string> subItems;
-    };
-    std::vector<std::string> columns;
-    std::vector<Item> items;
+// The toolkit's own kinds with the texts the translators look at.
+ui::TListView* MakeListView(ui::Component* owner, std::string name, std::vector<std::string> columns,
+                            std::vector<std::vector<std::string>> rows = {});  // row: caption, sub-items...
+// Nodes given as (level, text) in order, each parent before its children.
+ui::TTreeView* MakeTreeView(ui::Component* owner, std::string name, std::vector<std::pair<int, std::string>> nodes);
+ui::THeaderControl* MakeHeaderControl(ui::Component* owner, std::string name, std::vector<std::string> sections);
+ui::TDBGrid* MakeDBGrid(ui::Component* owner, std::string name, std::vector<std::string> titles);
+ui::TMainMenu* MakeMainMenu(ui::Component* owner, std::string name);
+// A menu item owned by owner, shown below parent (the menu's root item or another item).
+ui::TMenuItem* AddMenuItem(ui::Component* owner, ui::TMenuItem& parent, std::string name, std::string caption);
 
-    int ColumnCount() const override { return static_cast<int>(columns.size()); }
-    std::string ColumnCaption(int c) const override { return columns.at(static_cast<std::size_t>(c)); }
-    void SetColumnCaption(int c, const std::string& t) override { columns.at(static_cast<std::size_t>(c)) = t; }
-    int ItemCount() const override { return static_cast<int>(items.size()); }
-    std::string ItemCaption(int i) const override { return items.at(static_cast<std::size_t>(i)).caption; }
-    void SetItemCaption(int i, const std::string& t) override { items.at(static_cast<std::size_t>(i)).caption = t; }
-    int SubItemCount(int i) const override { return static_cast<int>(items.at(static_cast<std::size_t>(i)).subItems.size()); }
-    std::string SubItem(int i, int j) const override {
-        return items.at(static_cast<std::size_t>(i)).subItems.at(static_cast<std::size_t>(j));
-    }
-    void SetSubItem(int i, int j, const std::string& t) override {
-        items.at(static_cast<std::size_t>(i)).subItems.at(static_cast<std::size_t>(j)) = t;
-    }
-};
-
-class FakeTreeView : public FakeComponent, public localisation::TreeViewTexts {
-public:
-    FakeTreeView(ui::Component* owner, std::string name);
-    std::vector<std::string> nodes;  // all nodes, each parent before its children
-    int NodeCount() const override { return static_cast<int>(nodes.size()); }
-    std::string NodeText(int n) const override { return nodes.at(static_cast<std::size_t>(n)); }
-    void SetNodeText(int n, const std::string& t) override { nodes.at(static_cast<std::size_t>(n)) = t; }
-};
-
-class FakeHeaderControl : public FakeComponent, public localisation::HeaderControlTexts {
-public:
-    FakeHeaderControl(ui::Component* owner, std::string name);
-    std::vector<std::string> sections;
-    int SectionCount() const override { return static_cast<int>(sections.size()); }
-    std::string SectionText(int s) const override { return sections.at(static_cast<std::size_t>(s)); }
-    void SetSectionText(int s, const std::string& t) override { sections.at(static_cast<std::size_t>(s)) = t; }
-};
-
-class FakeDBGrid : public FakeComponent, public localisation::DBGridTexts {
-public:
-    FakeDBGrid(ui::Component* owner, std::string name);
-    std::vector<std::string> titles;
-    int ColumnCount() const override { return static_cast<int>(titles.size()); }
-    std::string ColumnTitleCaption(int c) const override { return titles.at(static_cast<std::size_t>(c)); }
-    void SetColumnTitleCaption(int c, const std::string& t) override { titles.at(static_cast<std::size_t>(c)) = t; }
-};
-
-// A main menu (top-level items) or a menu item (children); items are owned by the window.
-class FakeMenuNode : public FakeComponent, public localisation::MenuItemList {
-public:
-    FakeMenuNode(ui::Component* owner, std::string name, bool isItem, std::string caption);
-    std::vector<ui::Component*> children;
-    int MenuItemCount() const override { return static_cast<int>(children.size()); }
-    ui::Component* MenuItemAt(int i) const override { return children.at(static_cast<std::size_t>(i)); }
-};
-
-FakeMenuNode* MakeMainMenu(ui::Component* owner, std::string name);
-// A menu item owned by owner and shown below parent (a menu or another item).
-FakeMenuNode* AddMenuItem(ui::Component* owner, FakeMenuNode* parent, std::string name, std::string caption);
+// Texts of list and tree views, for comparisons.
+std::vector<std::string> ColumnCaptions(const ui::TListView& view);
+std::vector<std::vector<std::string>> Rows(const ui::TListView& view);
+std::vector<std::string> NodeTexts(const ui::TTreeView& tree);
 
 }  // namespace loctest

@@ -69,17 +69,12 @@ TEST(FormLangRes, WalkReadsEachKindUnderItsOwnKeysInCreationOrder) {
     loctest::MakeEdit(w.owner(), "Edit");
     loctest::MakeSplitter(w.owner(), "Splitter");
     loctest::MakeTimer(w.owner(), "Timer");
-    auto* list = new loctest::FakeListView(w.owner(), "List");
-    list->columns = {"Name", "Size"};
-    list->items = {{"a", {"1", "2"}}, {"b", {}}};
-    auto* tree = new loctest::FakeTreeView(w.owner(), "Tree");
-    tree->nodes = {"root", "child", "grandchild", "second root"};
-    auto* header = new loctest::FakeHeaderControl(w.owner(), "Header");
-    header->sections = {"One", "Two"};
-    auto* grid = new loctest::FakeDBGrid(w.owner(), "Grid");
-    grid->titles = {"Column"};
+    loctest::MakeListView(w.owner(), "List", {"Name", "Size"}, {{"a", "1", "2"}, {"b"}});
+    loctest::MakeTreeView(w.owner(), "Tree", {{0, "root"}, {1, "child"}, {2, "grandchild"}, {0, "second root"}});
+    loctest::MakeHeaderControl(w.owner(), "Header", {"One", "Two"});
+    loctest::MakeDBGrid(w.owner(), "Grid", {"Column"});
     auto* menu = loctest::MakeMainMenu(w.owner(), "Menu");
-    loctest::AddMenuItem(w.owner(), menu, "FileItem", "&File");
+    loctest::AddMenuItem(w.owner(), menu->Items(), "FileItem", "&File");
     new TsmlFormLangRes(w.owner(), "secondFormLangRes");
     loctest::MakeNonVisual(w.owner(), "Images", "TImageList");
     loctest::MakePicture(w.owner(), "Picture");
@@ -127,30 +122,23 @@ TEST(FormLangRes, TranslatesEachKindOfText) {
     w.translator->SetIncludeTreeViewItems(true);
     auto* memo = loctest::MakeMemo(w.owner(), "Memo");
     memo->List("Lines").Assign({"first", "second"});
-    auto* list = new loctest::FakeListView(w.owner(), "List");
-    list->columns = {"Name", "Size"};
-    list->items = {{"a", {"1", "2"}}, {"b", {}}};
-    auto* tree = new loctest::FakeTreeView(w.owner(), "Tree");
-    tree->nodes = {"root", "child", "grandchild"};
-    auto* header = new loctest::FakeHeaderControl(w.owner(), "Header");
-    header->sections = {"One"};
-    auto* grid = new loctest::FakeDBGrid(w.owner(), "Grid");
-    grid->titles = {"Column"};
+    auto* list = loctest::MakeListView(w.owner(), "List", {"Name", "Size"}, {{"a", "1", "2"}, {"b"}});
+    auto* tree = loctest::MakeTreeView(w.owner(), "Tree", {{0, "root"}, {1, "child"}, {2, "grandchild"}});
+    auto* header = loctest::MakeHeaderControl(w.owner(), "Header", {"One"});
+    auto* grid = loctest::MakeDBGrid(w.owner(), "Grid", {"Column"});
     auto* action = loctest::MakeAction(w.owner(), "Actn", "Do", "Does it");
     auto* dialog = loctest::MakeOpenDialog(w.owner(), "OpenDialog", "Open");
     w.Activate(file);
 
     EXPECT_EQ((*w.form)["Caption"], "Fenetre");
     EXPECT_THAT(memo->List("Lines").Lines(), ElementsAre("first", "deuxieme"));
-    EXPECT_EQ((*list)["Hint"], "");
-    EXPECT_THAT(list->columns, ElementsAre("Name", "Taille"));
-    EXPECT_EQ(list->items[0].caption, "a");
-    EXPECT_THAT(list->items[0].subItems, ElementsAre("1", "deux"));
-    EXPECT_EQ(list->items[1].caption, "bee");
-    EXPECT_THAT(tree->nodes, ElementsAre("root", "child", "petit-enfant"));
-    EXPECT_EQ((*tree)["Hint"], "");
-    EXPECT_THAT(header->sections, ElementsAre("Un"));
-    EXPECT_THAT(grid->titles, ElementsAre("Colonne"));
+    EXPECT_EQ(list->Hint(), "");
+    EXPECT_THAT(loctest::ColumnCaptions(*list), ElementsAre("Name", "Taille"));
+    EXPECT_THAT(loctest::Rows(*list), ElementsAre(ElementsAre("a", "1", "deux"), ElementsAre("bee")));
+    EXPECT_THAT(loctest::NodeTexts(*tree), ElementsAre("root", "child", "petit-enfant"));
+    EXPECT_EQ(tree->Hint(), "");
+    EXPECT_EQ(header->Sections().at(0).text, "Un");
+    EXPECT_EQ(grid->Columns().at(0).titleCaption, "Colonne");
     EXPECT_EQ((*action)["Caption"], "Do");
     EXPECT_EQ((*action)["Hint"], "");  // the two brackets alone: an empty text
     EXPECT_EQ((*dialog)["Title"], "Ouvrir");
@@ -159,11 +147,8 @@ TEST(FormLangRes, TranslatesEachKindOfText) {
 TEST(FormLangRes, ListAndTreeViewFlagsDecideWhatIsTranslated) {
     TestWindow w;
     w.translator->SetStringProperties({"Caption", "Hint"});
-    auto* list = new loctest::FakeListView(w.owner(), "List");
-    list->columns = {"Name"};
-    list->items = {{"a", {"1"}}};
-    auto* tree = new loctest::FakeTreeView(w.owner(), "Tree");
-    tree->nodes = {"root"};
+    auto* list = loctest::MakeListView(w.owner(), "List", {"Name"}, {{"a", "1"}});
+    auto* tree = loctest::MakeTreeView(w.owner(), "Tree", {{0, "root"}});
     // Without the flags a list view gives nothing at all and a tree view is an
     // ordinary component: its hint, and no string list under "Items".
     EXPECT_THAT(loctest::RecordKeysRead({w.translator}),
@@ -173,12 +158,12 @@ TEST(FormLangRes, ListAndTreeViewFlagsDecideWhatIsTranslated) {
     LanguageFile file("[TTestForm]\nTree_Hint=Arbre\nTree_ItemText[0]=racine\nList_ColumnCaption[0]=Nom\n");
     w.translator->SetAutoCreateMode(false);
     w.translator->SetLangFileName(file.name());
-    EXPECT_EQ((*tree)["Hint"], "Arbre");
-    EXPECT_THAT(tree->nodes, ElementsAre("root"));
-    EXPECT_THAT(list->columns, ElementsAre("Name"));
+    EXPECT_EQ(tree->Hint(), "Arbre");
+    EXPECT_THAT(loctest::NodeTexts(*tree), ElementsAre("root"));
+    EXPECT_THAT(loctest::ColumnCaptions(*list), ElementsAre("Name"));
     w.translator->SetIncludeListViewHead(true);  // a flag write starts a pass
-    EXPECT_THAT(list->columns, ElementsAre("Nom"));
-    EXPECT_EQ(list->items[0].caption, "a");
+    EXPECT_THAT(loctest::ColumnCaptions(*list), ElementsAre("Nom"));
+    EXPECT_EQ(list->Items()[0].Caption(), "a");
 }
 
 TEST(FormLangRes, IgnoreFormCaptionSparesOnlyTheWindowsOwnCaption) {

@@ -13,26 +13,26 @@ namespace {
 
 using localisation::TsmlMenuLangRes;
 using loctest::FakeComponent;
-using loctest::FakeMenuNode;
 using loctest::LanguageFile;
 using testing::ElementsAre;
 
 struct MenuWindow {
     MenuWindow() : form(loctest::MakeForm("TTestForm", "TestForm")) {
         menu = loctest::MakeMainMenu(form.get(), "MainMenu");
-        file = loctest::AddMenuItem(form.get(), menu, "File", "&File");
-        open = loctest::AddMenuItem(form.get(), file, "Open", "Open...");
-        separator = loctest::AddMenuItem(form.get(), file, "N1", "-");
-        hidden = loctest::AddMenuItem(form.get(), separator, "BelowSeparator", "never seen");
-        exit = loctest::AddMenuItem(form.get(), file, "Exit", "Exit");
-        help = loctest::AddMenuItem(form.get(), menu, "Help", "&Help");
-        (*help)["Hint"] = "Help topics";
+        file = loctest::AddMenuItem(form.get(), menu->Items(), "File", "&File");
+        open = loctest::AddMenuItem(form.get(), *file, "Open", "Open...");
+        separator = loctest::AddMenuItem(form.get(), *file, "N1", "-");
+        hidden = loctest::AddMenuItem(form.get(), *separator, "BelowSeparator", "never seen");
+        exit = loctest::AddMenuItem(form.get(), *file, "Exit", "Exit");
+        help = loctest::AddMenuItem(form.get(), menu->Items(), "Help", "&Help");
+        help->SetHint("Help topics");
         translator = new TsmlMenuLangRes(form.get());
         translator->SetAutoCreateMode(false);
         translator->SetAddBracket(true);
     }
     std::unique_ptr<FakeComponent> form;
-    FakeMenuNode *menu, *file, *open, *separator, *hidden, *exit, *help;
+    ui::TMainMenu* menu;
+    ui::TMenuItem *file, *open, *separator, *hidden, *exit, *help;
     TsmlMenuLangRes* translator;
 };
 
@@ -55,14 +55,14 @@ TEST(MenuLangRes, TranslatesCaptionsOnly) {
     MenuWindow w;
     w.translator->SetLangFileName(file.name());
     w.translator->SetActive(true);  // no menu yet: nothing to do
-    EXPECT_EQ((*w.file)["Caption"], "&File");
+    EXPECT_EQ(w.file->Caption(), "&File");
     w.translator->SetMenu(w.menu);  // writing the menu starts a pass
-    EXPECT_EQ((*w.file)["Caption"], "&Fichier");
-    EXPECT_EQ((*w.open)["Caption"], "Open...");
-    EXPECT_EQ((*w.separator)["Caption"], "-");
-    EXPECT_EQ((*w.hidden)["Caption"], "never seen");
-    EXPECT_EQ((*w.help)["Caption"], "&Aide");
-    EXPECT_EQ((*w.help)["Hint"], "Help topics");
+    EXPECT_EQ(w.file->Caption(), "&Fichier");
+    EXPECT_EQ(w.open->Caption(), "Open...");
+    EXPECT_EQ(w.separator->Caption(), "-");
+    EXPECT_EQ(w.hidden->Caption(), "never seen");
+    EXPECT_EQ(w.help->Caption(), "&Aide");
+    EXPECT_EQ(w.help->Hint(), "Help topics");
 }
 
 TEST(MenuLangRes, ForgetsTheMenuWhenItIsDestroyed) {
@@ -73,7 +73,7 @@ TEST(MenuLangRes, ForgetsTheMenuWhenItIsDestroyed) {
     EXPECT_EQ(w.translator->Menu(), nullptr);
     w.translator->SetLangFileName(file.name());
     EXPECT_NO_THROW(w.translator->SetActive(true));
-    EXPECT_EQ((*w.file)["Caption"], "&File");
+    EXPECT_EQ(w.file->Caption(), "&File");
 }
 
 TEST(MenuLangRes, TranslatorMayGoFirst) {
