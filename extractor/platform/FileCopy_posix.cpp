@@ -27,9 +27,13 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
     bool Close() {
+        const int fd = Release();
+        return fd < 0 || ::close(fd) == 0;
+    }
+    int Release() {
         const int fd = fd_;
         fd_ = -1;
-        return fd < 0 || ::close(fd) == 0;
+        return fd;
     }
 
 private:
@@ -106,6 +110,22 @@ bool CopyData(int in, int out, std::int32_t* cancelFlag) {
     }
 }
 
+// Opens the target for writing, empty. A new file is made with O_EXCL and needs
+// no further checks; an existing one must be writable and not locked by another
+// process, and is emptied only once both hold. -1 when it cannot be written.
+int OpenTarget(const std::string& target, mode_t mode) {
+    const int created = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (created >= 0 || errno != EEXIST) return created;
+    struct stat targetInfo {};
+    if (::stat(target.c_str(), &targetInfo) != 0 || S_ISDIR(targetInfo.st_mode) || !(targetInfo.st_mode & S_IWUSR)) {
+        return -1;
+    }
+    Descriptor existing(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    if (existing.get() < 0 || ::flock(existing.get(), LOCK_EX | LOCK_NB) != 0) return -1;
+    if (::ftruncate(existing.get(), 0) != 0) return -1;  // the earlier file is still whole
+    return existing.Release();
+}
+
 }  // namespace
 
 bool CopyFileWithCancel(const std::string& source, const std::string& target, std::int32_t* cancelFlag) {
@@ -115,23 +135,19 @@ bool CopyFileWithCancel(const std::string& source, const std::string& target, st
     if (::fstat(in.get(), &sourceInfo) != 0 || S_ISDIR(sourceInfo.st_mode)) return false;
     // Someone writing the source holds it locked, as a share mode would on Windows.
     if (::flock(in.get(), LOCK_SH | LOCK_NB) != 0) return false;
-
-    struct stat targetInfo {};
-    const bool targetExisted = ::stat(target.c_str(), &targetInfo) == 0;
-    if (targetExisted && (S_ISDIR(targetInfo.st_mode) || !(targetInfo.st_mode & S_IWUSR))) return false;
     if (Cancelled(cancelFlag)) return false;  // nothing touched yet
 
-    Descriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+    const mode_t mode = (sourceInfo.st_mode & 07777) | S_IWUSR;  // writable while it is written
+    Descriptor out(OpenTarget(target, mode));
     if (out.get() < 0) return false;
-    // A target that another process holds locked stays as it was.
-    if (::flock(out.get(), LOCK_EX | LOCK_NB) != 0) return false;
+    ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
-    if (::ftruncate(out.get(), 0) != 0) return false;  // the earlier file is still whole
     bool copied = CopyData(in.get(), out.get(), cancelFlag);
     if (copied) {
         const timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
         ::futimens(out.get(), times);
-        ::fchmod(out.get(), sourceInfo.st_mode & 07777);
+        // A read-only source makes a read-only copy, as on Windows.
+        if (!(sourceInfo.st_mode & S_IWUSR)) ::fchmod(out.get(), sourceInfo.st_mode & 07777);
         copied = out.Close();
     }
     if (!copied) {

@@ -1,5 +1,5 @@
-// A worker thread that runs one procedure at below-normal priority, so that the
-// thread serving the user stays responsive during long copies.
+// A worker thread that runs one procedure, by default at below-normal priority
+// so that the thread serving the user stays responsive during long copies.
 #pragma once
 
 #include <cstdint>
@@ -8,13 +8,16 @@
 
 namespace platform {
 
+enum class ThreadPriority { BelowNormal, Normal };
+
 class WorkerThread {
 public:
     // Starts the procedure on a new thread. Windows: the thread is created
-    // suspended, set to below-normal priority and then resumed. POSIX: the new
-    // thread lowers its own priority before it runs the procedure. Nothing when
+    // suspended, set to its priority and then resumed. POSIX: a thread below
+    // normal lowers its own priority before it runs the procedure. Nothing when
     // the thread cannot be created.
-    static std::unique_ptr<WorkerThread> StartBelowNormal(std::function<std::uint32_t()> procedure);
+    static std::unique_ptr<WorkerThread> Start(std::function<std::uint32_t()> procedure,
+                                               ThreadPriority priority = ThreadPriority::BelowNormal);
     // Waits for the thread to end.
     ~WorkerThread();
     WorkerThread(const WorkerThread&) = delete;

@@ -40,15 +40,15 @@ struct WorkerThread::State {
     std::thread thread;
 };
 
-std::unique_ptr<WorkerThread> WorkerThread::StartBelowNormal(std::function<std::uint32_t()> procedure) {
+std::unique_ptr<WorkerThread> WorkerThread::Start(std::function<std::uint32_t()> procedure, ThreadPriority priority) {
     std::unique_ptr<WorkerThread> worker(new (std::nothrow) WorkerThread());
     if (!worker) return nullptr;
     worker->state_.reset(new (std::nothrow) State());
     if (!worker->state_) return nullptr;
     State* state = worker->state_.get();
     try {
-        state->thread = std::thread([state, procedure = std::move(procedure)] {
-            LowerOwnPriority();
+        state->thread = std::thread([state, priority, procedure = std::move(procedure)] {
+            if (priority == ThreadPriority::BelowNormal) LowerOwnPriority();
             procedure();
             std::lock_guard<std::mutex> lock(state->mutex);
             state->done = true;

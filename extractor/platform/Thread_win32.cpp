@@ -23,7 +23,7 @@ DWORD WINAPI RunProcedure(LPVOID parameter) {
 
 }  // namespace
 
-std::unique_ptr<WorkerThread> WorkerThread::StartBelowNormal(std::function<std::uint32_t()> procedure) {
+std::unique_ptr<WorkerThread> WorkerThread::Start(std::function<std::uint32_t()> procedure, ThreadPriority priority) {
     std::unique_ptr<WorkerThread> worker(new (std::nothrow) WorkerThread());
     if (!worker) return nullptr;
     worker->state_.reset(new (std::nothrow) State());
@@ -33,7 +33,8 @@ std::unique_ptr<WorkerThread> WorkerThread::StartBelowNormal(std::function<std::
     DWORD id = 0;
     state->handle = CreateThread(nullptr, 0, RunProcedure, &state->procedure, CREATE_SUSPENDED, &id);
     if (!state->handle) return nullptr;
-    SetThreadPriority(state->handle, THREAD_PRIORITY_BELOW_NORMAL);
+    SetThreadPriority(state->handle, priority == ThreadPriority::BelowNormal ? THREAD_PRIORITY_BELOW_NORMAL
+                                                                           : THREAD_PRIORITY_NORMAL);
     ResumeThread(state->handle);
     return worker;
 }

@@ -1,71 +1,9 @@
 #include "restoration/OpenIndex.h"
 
-#include <algorithm>
-#include <memory>
-#include <new>
-
 #include "archive_location/ExpectedArchive.h"
 #include "backup_index/Backupproindex.h"
 #include "platform/FileSystem.h"
-#include "platform/FolderEntries.h"
-#include "platform/KnownFolders.h"
 #include "platform/Path.h"
-#include "restoration/ZipRestore.h"
-#include "restoration/zip/TUnZipper.h"
-
-namespace {
-
-using platform::kPathSeparator;
-
-std::int32_t ListFolderArchive(const std::string& folder, ArchiveListing& listing) {
-    const auto entries = platform::FindEntries(folder + "*.*");
-    std::vector<std::string> names;
-    for (const auto& entry : entries) {
-        if (entry.isFolder) names.push_back(entry.name + kPathSeparator);
-    }
-    for (const auto& entry : entries) {
-        if (!entry.isFolder) names.push_back(entry.name);
-    }
-    if (names.empty()) return kOpenArchiveEmpty;
-    listing.elementNames = std::move(names);
-    return kOpenIndexOk;
-}
-
-bool IsUnsafeTopLevel(const std::string& part) { return part.empty() || part == "." || part == ".."; }
-
-std::int32_t ListZipArchive(const std::string& path, ArchiveListing& listing) {
-    std::unique_ptr<TUnZipper> lister(new (std::nothrow) TUnZipper());
-    if (!lister) return kOpenNoUnzipper;
-    lister->OpenArchive(path);
-    if (lister->GetCount() == 0) return kOpenArchiveEmpty;
-
-    std::vector<std::string> folders;
-    std::vector<std::string> files;
-    for (int index = 0; index < lister->GetCount(); ++index) {
-        const std::string name = NormalisedItemName(lister->GetItem(index).FileName());
-        const auto slash = name.find('/');
-        const std::string top = name.substr(0, slash);
-        if (IsUnsafeTopLevel(top)) continue;
-        if (slash == std::string::npos) {
-            files.push_back(name);
-        } else if (std::find(folders.begin(), folders.end(), top + kPathSeparator) == folders.end()) {
-            folders.push_back(top + kPathSeparator);
-        }
-    }
-    lister->CloseArchive();
-    if (folders.empty() && files.empty()) return kOpenArchiveEmpty;
-    listing.elementNames = std::move(folders);
-    listing.elementNames.insert(listing.elementNames.end(), files.begin(), files.end());
-    return kOpenIndexOk;
-}
-
-}  // namespace
-
-std::string DefaultDestination() {
-    std::string folder = platform::DocumentsFolder();
-    if (!platform::EndsWithSeparator(folder)) folder += kPathSeparator;
-    return folder;
-}
 
 std::int32_t LocateArchive(const std::string& indexPath, LocatedArchive& located) {
     if (!platform::PathExists(indexPath)) return kOpenIndexMissing;
@@ -77,18 +15,6 @@ std::int32_t LocateArchive(const std::string& indexPath, LocatedArchive& located
     located.expectedPath = located.indexFolder + GetExpectedArchivePath(index);
     located.expectedExists = platform::PathExists(located.expectedPath);
     if (!located.expectedExists) located.versions = FindArchiveVersions(located.indexFolder, located.baseName);
-    return kOpenIndexOk;
-}
-
-std::int32_t ListArchive(const std::string& archivePath, ArchiveListing& listing) {
-    ArchiveListing fresh;
-    fresh.archivePath = archivePath;
-    fresh.defaultDestination = DefaultDestination();
-    const std::int32_t code = platform::EndsWithSeparator(archivePath) ? ListFolderArchive(archivePath, fresh)
-                                                                       : ListZipArchive(archivePath, fresh);
-    if (code != kOpenIndexOk) return code;
-    fresh.destinationFolders.assign(fresh.elementNames.size(), fresh.defaultDestination);
-    listing = std::move(fresh);
     return kOpenIndexOk;
 }
 

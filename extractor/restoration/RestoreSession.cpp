@@ -27,7 +27,7 @@ RestoreSession::~RestoreSession() {
 
 int RestoreSession::Start(bool clearFolders, const std::vector<std::string>& elementNames,
                           const std::vector<std::string>& destinationFolders, const std::string& archivePath,
-                          TUnZipper* unzipper, IRestoreReceiver& receiver) {
+                          TUnZipper* unzipper, IRestoreReceiver& receiver, platform::ThreadPriority priority) {
     restoring_ = true;
     if (!stopEvent_) {
         restoring_ = false;
@@ -47,7 +47,7 @@ int RestoreSession::Start(bool clearFolders, const std::vector<std::string>& ele
     std::atomic_ref<std::int32_t>(cancelRequested_).store(0);
     log_.Clear();
 
-    workerThread_ = platform::WorkerThread::StartBelowNormal([this] { return RestoreThreadProc(job_); });
+    workerThread_ = platform::WorkerThread::Start([this] { return RestoreThreadProc(job_); }, priority);
     if (!workerThread_) {
         restoring_ = false;
         return localisation::kMsgCannotCreateThread;

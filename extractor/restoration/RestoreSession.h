@@ -25,13 +25,15 @@ public:
     RestoreSession& operator=(const RestoreSession&) = delete;
 
     // Starts a restoration: fills the job, resets the stop event and the cancel
-    // flag, clears the log and starts the worker at below-normal priority. The
+    // flag, clears the log and starts the worker, at below-normal priority unless
+    // told otherwise (a command line has no window to keep responsive). The
     // lists, the unzipper and the receiver must stay unchanged until the finished
     // message has been handled. Returns 0, or the number of the main window's
     // message that says why nothing started, 25 or 26 (the session is idle again then).
     int Start(bool clearFolders, const std::vector<std::string>& elementNames,
               const std::vector<std::string>& destinationFolders, const std::string& archivePath,
-              TUnZipper* unzipper, IRestoreReceiver& receiver);
+              TUnZipper* unzipper, IRestoreReceiver& receiver,
+              platform::ThreadPriority priority = platform::ThreadPriority::BelowNormal);
 
     // Asks the worker to stop: the stop event first, then the cancel flag.
     void Cancel();

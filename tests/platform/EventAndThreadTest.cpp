@@ -21,7 +21,7 @@ TEST(ManualResetEvent, StaysSignalledUntilReset) {
 TEST(WorkerThread, RunsTheProcedureAndCanBeAwaited) {
     auto gate = platform::ManualResetEvent::Create();
     std::atomic<int> runs{0};
-    auto worker = platform::WorkerThread::StartBelowNormal([&] {
+    auto worker = platform::WorkerThread::Start([&] {
         while (!gate->IsSignalled()) {
         }
         ++runs;
