@@ -3,7 +3,11 @@
 unzip, bsdtar and 7zz extracting the same archive (and cp -r for the folder
 copy), all writing into the same file system, and prints the ratios.
 
-usage: restore_bench.py EXTRACTOR_CLI WORK_DIR [--runs N] [--scale S]
+usage: restore_bench.py EXTRACTOR_CLI WORK_DIR CORPUS_DIR [--runs N] [--total-mb M] [--files F]
+
+The corpus is the one of the extraction benchmark (make_zip_corpus.py), made in
+CORPUS_DIR once; the backup (a ZIP archive and a folder copy of the corpus, each
+with its index) and every output go to WORK_DIR, one file system for all.
 
 Each command runs once to warm the cache, then N times (default 5); the median
 wall time and the largest peak resident memory of the timed runs are shown.
@@ -65,31 +69,42 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("cli")
     parser.add_argument("work")
+    parser.add_argument("corpus")
     parser.add_argument("--runs", type=int, default=5)
-    parser.add_argument("--scale", type=float, default=1.0)
+    parser.add_argument("--total-mb", type=int, default=560)
+    parser.add_argument("--files", type=int, default=12000)
     args = parser.parse_args()
     cli = os.path.abspath(args.cli)
     work = os.path.abspath(args.work)
+    corpus = os.path.abspath(args.corpus)
     backup = os.path.join(work, "backup")
     out = os.path.join(work, "out")
-
-    # The backup: a ZIP archive and a folder copy of the same tree, each with its index.
-    if not os.path.isdir(os.path.join(backup, "Bench folder")):
-        shutil.rmtree(backup, ignore_errors=True)
-        os.makedirs(backup)
-        subprocess.run([sys.executable, os.path.join(HERE, "make_corpus.py"), os.path.join(backup, "Bench folder"),
-                        "--scale", str(args.scale)], check=True)
-        subprocess.run(["zip", "-q", "-r", "-6", os.path.join(backup, "Bench zip.zip"), "."],
-                       cwd=os.path.join(backup, "Bench folder"), check=True)
-        subprocess.run([sys.executable, os.path.join(HERE, "write_index.py"), os.path.join(backup, "zip.lxi"),
-                        "Bench zip"], check=True)
-        subprocess.run([sys.executable, os.path.join(HERE, "write_index.py"), os.path.join(backup, "folder.lxi"),
-                        "Bench folder", "--folder-copy"], check=True)
     archive = os.path.join(backup, "Bench zip.zip")
     folder = os.path.join(backup, "Bench folder")
+
+    # The extraction benchmark marks its corpus (the default size) with an empty ".done".
+    stamp = f"{args.total_mb} {args.files}"
+    done = os.path.join(corpus, ".done")
+    made = open(done).read() if os.path.exists(done) else None
+    if made is None or (made or "560 12000") != stamp:
+        shutil.rmtree(corpus, ignore_errors=True)
+        os.makedirs(corpus)
+        subprocess.run([sys.executable, os.path.join(HERE, "make_zip_corpus.py"), corpus, str(args.total_mb),
+                        str(args.files)], check=True)
+        with open(done, "w") as f:
+            f.write(stamp)
+        shutil.rmtree(backup, ignore_errors=True)
+    if not os.path.exists(os.path.join(backup, "folder.lxi")):
+        shutil.rmtree(backup, ignore_errors=True)
+        os.makedirs(backup)
+        shutil.copytree(corpus, folder, ignore=shutil.ignore_patterns(".done"))
+        subprocess.run(["zip", "-q", "-r", "-X", archive, "."], cwd=folder, check=True)
+        for index, name, extra in (("zip.lxi", "Bench zip", []), ("folder.lxi", "Bench folder", ["--folder-copy"])):
+            subprocess.run([sys.executable, os.path.join(HERE, "write_index.py"), os.path.join(backup, index), name]
+                           + extra, check=True)
     files, total = tree_size(folder)
     print(f"corpus: {files} files, {total / 1e6:.1f} MB; ZIP archive {os.path.getsize(archive) / 1e6:.1f} MB; "
-          f"{args.runs} timed runs each, median wall time, largest peak memory")
+          f"{args.runs} rounds")
 
     print("ZIP backup:")
     zip_rows = [
