@@ -284,7 +284,8 @@ TEST(BinaryIndexReader, WhatSurvivesAFileCutAfterAnyByte) {
             std::string elements;
             for (std::size_t i = 0; i < contents.elements.size(); ++i) {
                 if (file.MarkOf("element" + std::to_string(i)) > cut) break;
-                elements += (i ? ";" : "") + fixtures::ElementText(contents.elements[i]);
+                if (i) elements += ";";
+                elements += fixtures::ElementText(contents.elements[i]);
             }
             expected["elements"] = elements;
         }

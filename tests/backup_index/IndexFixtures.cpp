@@ -17,7 +17,10 @@ std::string Flag(bool value) { return value ? "1" : "0"; }
 
 std::string ElementText(const std::string& name, bool excluded, const std::vector<std::string>& exclusions) {
     std::string text = name + "|" + Flag(excluded) + "|";
-    for (std::size_t i = 0; i < exclusions.size(); ++i) text += (i ? "," : "") + exclusions[i];
+    for (std::size_t i = 0; i < exclusions.size(); ++i) {
+        if (i) text += ",";
+        text += exclusions[i];
+    }
     return text;
 }
 
@@ -57,7 +60,8 @@ Fields FieldsOf(const VUvivuzOvuDodid& index) {
     std::string elements;
     for (std::size_t i = 0; i < index.elements.size(); ++i) {
         const auto& e = index.elements[i];
-        elements += (i ? ";" : "") + ElementText(e.name, e.is_excluded, e.exclusions);
+        if (i) elements += ";";
+        elements += ElementText(e.name, e.is_excluded, e.exclusions);
     }
     return {
         {"version", std::to_string(index.version)},
@@ -79,7 +83,10 @@ Fields FieldsOf(const VUvivuzOvuDodid& index) {
 
 Fields FieldsOf(const indexwriter::IndexContents& c) {
     std::string elements;
-    for (std::size_t i = 0; i < c.elements.size(); ++i) elements += (i ? ";" : "") + ElementText(c.elements[i]);
+    for (std::size_t i = 0; i < c.elements.size(); ++i) {
+        if (i) elements += ";";
+        elements += ElementText(c.elements[i]);
+    }
     return {
         {"version", std::to_string(c.version)},
         {"name", c.name},
