@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/Console.h"
 #include "restoration/zip/TUnZipper.h"
 
 namespace cli {
@@ -100,6 +101,16 @@ int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostrea
     progress.Clear();
     if (request.interrupted()) return kExtractCancelled;
     return failed == 0 ? kExtractOk : kExtractItemsFailed;
+}
+
+int RunExtract(const ParsedArguments& arguments, Console& console) {
+    ExtractRequest request;
+    request.archive = arguments.Positionals().front();
+    request.destination = arguments.Value("to").value_or(std::string());
+    request.showProgress = platform::StandardErrorIsTerminal();
+    platform::CatchInterrupts();
+    request.interrupted = platform::InterruptRequested;
+    return ExtractArchive(request, console.out, console.err);
 }
 
 }  // namespace cli

@@ -7,14 +7,16 @@
 #include <ostream>
 #include <string>
 
+#include "Command.h"
+
 namespace cli {
 
 // Exit statuses of the extract command.
 enum ExtractStatus : int {
-    kExtractOk = 0,           // every item extracted
-    kExtractItemsFailed = 1,  // some items failed; the others were extracted
-    kExtractCancelled = 4,    // interrupted; the item in hand was removed
-    kExtractError = 5,        // the extraction ended with an error (archive unreadable, destination missing)
+    kExtractOk = kExitOk,                   // every item extracted
+    kExtractItemsFailed = kExitItemsFailed,  // some items failed; the others were extracted
+    kExtractCancelled = kExitCancelled,      // interrupted; the item in hand was removed
+    kExtractError = kExitError,              // the extraction ended with an error (archive unreadable, destination missing)
 };
 
 struct ExtractRequest {
@@ -25,5 +27,9 @@ struct ExtractRequest {
 };
 
 int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostream& err);
+
+inline constexpr OptionSpec kExtractOptions[] = {{"to", true}};
+// The command-line entry: "--to DIR" and one ARCHIVE; Ctrl+C cancels.
+int RunExtract(const ParsedArguments& arguments, Console& console);
 
 }  // namespace cli

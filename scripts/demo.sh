@@ -10,4 +10,11 @@ cmake --build --preset native -j "$(nproc)"
 
 sample=build/sample
 rm -rf "$sample" && mkdir -p "$sample"
-echo "extractor-cli: no sample yet" >&2
+build/native/tests/index_writer/make-sample-index "$sample"
+cli=build/native/cli/extractor-cli
+
+echo "== extractor-cli info $sample/sample.lxi (binary index)"
+"$cli" info "$sample/sample.lxi"
+echo
+echo "== extractor-cli info --json $sample/sample-xml.lxi (XML index)"
+"$cli" info --json "$sample/sample-xml.lxi"

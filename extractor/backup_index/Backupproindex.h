@@ -10,6 +10,10 @@
 
 #include "platform/File.h"
 
+namespace tinyxml2 {
+class XMLElement;
+}
+
 // A file or folder covered by a backup. Copies are deep: the copy owns its own exclusions.
 class CBackupElement {
 public:
@@ -65,10 +69,32 @@ public:
     std::string file_name;
 
     // Fills the index from an XML index record: 0, or kIndexReadFailed when the
-    // file is not such a record. Throws EConvertError for a bad "last_update".
+    // file is not such a record (the index is then unchanged). Throws
+    // EConvertError for a missing or bad "last_update"; "name" is set by then.
     std::int32_t ImportXml(const std::string& fileName);
+    // Fills the index from the root element of an index record (XmlIndexReader.cpp
+    // tells how attribute values are converted). Throws EConvertError as ImportXml does.
+    void FillFromXmlRecord(const tinyxml2::XMLElement& root);
+
     // Fills the index from a binary index file: 0 or a negative IndexReadResult.
+    // The file is opened without sharing, held in file_handle while it is read,
+    // and closed in every case. Fields read before a failing read keep the file's
+    // values, the failing field and those after it their earlier values.
     std::int32_t ImportBinary(const std::string& fileName);
+    // Reads one binary record from file_handle, starting at an offset from the
+    // beginning of the file: the number of bytes the record occupied, or a
+    // negative IndexReadResult (kIndexFileNotOpen when there is no open file or the seek fails).
+    std::int64_t ReadIndexRecord(std::int64_t startOffset);
+    // Reads exactly count bytes from file_handle into target: 0, kIndexFileNotOpen,
+    // kIndexReadFailed or kIndexFileTooShort. With isLengthRecord the four bytes
+    // are a text length that must lie in 0..kMaxTextLength (else kIndexBadTextLength).
+    std::int32_t ReadBlock(void* target, std::int32_t count, bool isLengthRecord);
+    // Reads a length record and that many bytes through a 4096-byte work buffer;
+    // the text ends at the first zero byte. On failure target is unchanged.
+    std::int32_t ReadText(std::string& target);
+
+    static constexpr std::int32_t kMaxTextLength = 4095;
+    static constexpr std::int32_t kNewestVersion = 100;
 
     // Archive naming (defined with the archive location code).
     std::string GetArchiveBaseName(double dateTime) const;

@@ -1,0 +1,52 @@
+#include "ErrorReport.h"
+
+#include <optional>
+#include <string>
+
+#include "JsonWriter.h"
+#include "localisation/MessageLists.h"
+
+namespace cli {
+namespace {
+
+void WriteError(std::optional<std::int32_t> code, std::string_view caption, std::string_view text, bool json,
+                Console& console) {
+    if (!json) {
+        console.err << caption << ": " << text << '\n';
+        return;
+    }
+    JsonWriter writer(console.out);
+    writer.BeginObject().Key("error").BeginObject().Key("code");
+    if (code) {
+        writer.Integer(*code);
+    } else {
+        writer.Null();
+    }
+    writer.Key("caption").String(caption).Key("text").String(text).EndObject().EndObject().Finish();
+}
+
+}  // namespace
+
+int ReportIndexError(std::int32_t code, std::string_view indexPath, bool json, Console& console) {
+    using namespace localisation;
+    const OpenErrorMessage* message = FindOpenErrorMessage(code);
+    std::string caption, text;
+    if (message != nullptr) {
+        caption = PrepareMessage(BuiltInMessage(MainWindowMessages(), message->caption), indexPath);
+        text = PrepareMessage(BuiltInMessage(MainWindowMessages(), message->text), indexPath);
+    } else {
+        // The window shows nothing for such a code; the command line still says what happened.
+        caption = std::string(BuiltInMessage(MainWindowMessages(), kMsgError));
+        text = "Cannot read " + std::string(indexPath) + " (code " + std::to_string(code) + ").";
+    }
+    WriteError(code, caption, text, json, console);
+    return kExitIndexUnread;
+}
+
+int ReportErrorText(std::string_view text, bool json, Console& console) {
+    WriteError(std::nullopt, localisation::BuiltInMessage(localisation::MainWindowMessages(), localisation::kMsgError),
+               text, json, console);
+    return kExitIndexUnread;
+}
+
+}  // namespace cli
