@@ -10,6 +10,12 @@ std::optional<std::string> ParsedArguments::Value(std::string_view option) const
     return found->second;
 }
 
+std::vector<std::string> ParsedArguments::Values(std::string_view option) const {
+    std::vector<std::string> values;
+    for (auto [it, end] = options_.equal_range(option); it != end; ++it) values.push_back(it->second);
+    return values;
+}
+
 ParsedArguments ParseArguments(std::span<const std::string> arguments, std::span<const OptionSpec> options) {
     ParsedArguments parsed;
     bool onlyPositionals = false;
@@ -30,7 +36,7 @@ ParsedArguments ParseArguments(std::span<const std::string> arguments, std::span
         const auto spec = std::find_if(options.begin(), options.end(),
                                        [&](const OptionSpec& o) { return o.name == name; });
         if (spec == options.end()) throw UsageError("unknown option '--" + name + "'");
-        if (parsed.Has(name)) throw UsageError("option '--" + name + "' given twice");
+        if (parsed.Has(name) && !spec->repeatable) throw UsageError("option '--" + name + "' given twice");
 
         std::string value;
         if (spec->takesValue) {

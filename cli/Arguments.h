@@ -21,6 +21,7 @@ public:
 struct OptionSpec {
     std::string_view name;  // without the leading "--"
     bool takesValue = false;
+    bool repeatable = false;  // may be given more than once; Values() has them all
 };
 
 class ParsedArguments {
@@ -28,16 +29,18 @@ public:
     bool Has(std::string_view option) const { return options_.count(std::string(option)) != 0; }
     // The value of an option that takes one, or nothing when it was not given.
     std::optional<std::string> Value(std::string_view option) const;
+    // Every value of an option, in command-line order.
+    std::vector<std::string> Values(std::string_view option) const;
     const std::vector<std::string>& Positionals() const { return positionals_; }
 
 private:
     friend ParsedArguments ParseArguments(std::span<const std::string>, std::span<const OptionSpec>);
-    std::map<std::string, std::string, std::less<>> options_;
+    std::multimap<std::string, std::string, std::less<>> options_;
     std::vector<std::string> positionals_;
 };
 
 // Throws UsageError for an unknown option, a missing value, a value given to
-// an option that takes none, or an option given twice. "-" alone is a positional.
+// an option that takes none, or an option given twice that is not repeatable. "-" alone is a positional.
 ParsedArguments ParseArguments(std::span<const std::string> arguments, std::span<const OptionSpec> options);
 
 // True when the arguments ask for help ("--help" or "-h" before any "--").

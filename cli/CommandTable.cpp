@@ -3,6 +3,10 @@
 #include "Command.h"
 #include "ExtractCommand.h"
 #include "InfoCommand.h"
+#include "ListCommand.h"
+#include "LocateCommand.h"
+#include "RestoreCommand.h"
+#include "ScanCommand.h"
 
 namespace cli {
 
@@ -14,6 +18,18 @@ std::span<const Command> Commands() {
          "extract every item of a ZIP archive below DIR (the current folder by default)",
          "0 done, 1 some items failed, 4 cancelled, 5 the extraction ended with an error", kExtractOptions, 1, 1,
          RunExtract},
+        {"locate", "locate [--json] INDEX", "where the data of a backup is expected, and the versions found beside it",
+         "0 done, 3 the index file could not be read", kLocateOptions, 1, 1, RunLocate},
+        {"list", "list [--json] [--version N] INDEX", "the elements of a backup with their default destination",
+         "0 done, 3 the index or its data could not be opened (or versions wait for --version N)", kListOptions, 1,
+         1, RunList},
+        {"restore", "restore [--to DIR] [--dest ELEMENT=DIR]... [--clear-folders] [--version N] [--json] INDEX",
+         "restore every element of a backup into DIR (the documents folder by default) or its own --dest",
+         "0 completed, 1 completed with errors, 3 the index or its data could not be opened, 4 cancelled, "
+         "5 aborted due to error",
+         kRestoreOptions, 1, 1, RunRestore},
+        {"scan", "scan [--json] [DIR]", "the index files the program finds at start-up in DIR and its subfolders",
+         "0 done", kScanOptions, 0, 1, RunScan},
     };
     return commands;
 }

@@ -18,3 +18,47 @@ echo "== extractor-cli info $sample/sample.lxi (binary index)"
 echo
 echo "== extractor-cli info --json $sample/sample-xml.lxi (XML index)"
 "$cli" info --json "$sample/sample-xml.lxi"
+
+# The main job: a sample backup (the index above, its ZIP data and an older
+# stamped version beside it) restored with extractor-cli restore.
+echo
+echo "== making the sample backup's data beside $sample/sample.lxi"
+make_tree() {  # make_tree FOLDER VERSION-TEXT
+    mkdir -p "$1/Documents/Budget" "$1/Photos/2024" "$1/Empty folder"
+    printf 'Dear reader,\nthis letter was backed up (%s).\n' "$2" >"$1/Documents/letter.txt"
+    printf 'month;amount\njanuary;120\nfebruary;95\n' >"$1/Documents/Budget/2024.csv"
+    head -c 200000 /dev/urandom >"$1/Photos/2024/beach.jpg"
+    printf 'Notes of %s\n' "$2" >"$1/notes.txt"
+}
+make_tree "$sample/current" "version of 2024-03-05 14:30"
+make_tree "$sample/older" "version of 2024-02-01 09:00"
+(cd "$sample/current" && zip -q -r -X "../Sample backup 2024-03-05_14-30.zip" .)
+(cd "$sample/older" && zip -q -r -X "../Sample backup 2024-02-01_09-00.zip" .)
+rm -rf "$sample/current" "$sample/older"
+ls -1 "$sample"
+
+echo
+echo "== extractor-cli locate $sample/sample.lxi"
+"$cli" locate "$sample/sample.lxi"
+echo
+echo "== extractor-cli list $sample/sample.lxi"
+"$cli" list "$sample/sample.lxi"
+echo
+echo "== extractor-cli restore --to $sample/restored $sample/sample.lxi"
+mkdir -p "$sample/restored"
+status=0
+"$cli" restore --to "$sample/restored" "$sample/sample.lxi" || status=$?
+echo "(exit status $status)"
+(cd "$sample/restored" && find . -mindepth 1 | sort)
+echo "letter.txt says: $(tail -n 1 "$sample/restored/Documents/letter.txt")"
+
+echo
+echo "== without its current data, the index offers the older version"
+mv "$sample/Sample backup 2024-03-05_14-30.zip" "$sample/current.zip.away"
+"$cli" locate "$sample/sample.lxi"
+echo
+echo "== extractor-cli restore --version 1 --json --to $sample/restored-older $sample/sample.lxi"
+mkdir -p "$sample/restored-older"
+"$cli" restore --version 1 --json --to "$sample/restored-older" "$sample/sample.lxi"
+echo "letter.txt says: $(tail -n 1 "$sample/restored-older/Documents/letter.txt")"
+mv "$sample/current.zip.away" "$sample/Sample backup 2024-03-05_14-30.zip"

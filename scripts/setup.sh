@@ -23,6 +23,8 @@ packages=(
     wine wine64 wine32:i386 qemu-user xvfb xauth xdotool imagemagick
     # fetching Debian source packages for the cross build
     dpkg-dev
+    # the demo's sample backup
+    zip
 )
 if [ "$want_bench" -eq 1 ]; then
     packages+=(zip unzip libarchive-tools 7zip time python3)

@@ -1,0 +1,31 @@
+#include "ListCommand.h"
+
+#include "ArchiveOpening.h"
+#include "JsonWriter.h"
+
+namespace cli {
+
+int RunList(const ParsedArguments& arguments, Console& console) {
+    const bool json = arguments.Has("json");
+    ArchiveListing listing;
+    const std::string path = AbsoluteIndexPath(arguments.Positionals().front());
+    const int status = OpenArchiveListing(path, arguments.Value("version"), json, console, listing);
+    if (status != kExitOk) return status;
+    if (json) {
+        JsonWriter writer(console.out);
+        writer.BeginObject().Key("archive").String(listing.archivePath).Key("elements").BeginArray();
+        for (std::size_t i = 0; i < listing.elementNames.size(); ++i) {
+            writer.BeginObject().Key("name").String(listing.elementNames[i]);
+            writer.Key("destination").String(listing.destinationFolders[i]).EndObject();
+        }
+        writer.EndArray().EndObject().Finish();
+        return kExitOk;
+    }
+    console.out << "archive: " << listing.archivePath << '\n';
+    for (std::size_t i = 0; i < listing.elementNames.size(); ++i) {
+        console.out << "  " << listing.elementNames[i] << "  ->  " << listing.destinationFolders[i] << '\n';
+    }
+    return kExitOk;
+}
+
+}  // namespace cli

@@ -1,0 +1,13 @@
+// extractor-cli list [--json] [--version N] INDEX: the elements of a backup as
+// the window lists them, each with its default destination.
+#pragma once
+
+#include "Command.h"
+
+namespace cli {
+
+inline constexpr OptionSpec kListOptions[] = {{"json", false}, {"version", true}};
+
+int RunList(const ParsedArguments& arguments, Console& console);
+
+}  // namespace cli

@@ -1,0 +1,47 @@
+# Runs the built extractor-cli's restore as a process on a sample backup: the
+# Windows build's end-to-end check (under Wine a test program cannot start
+# another). One run per exit status; the rest is tested in-process.
+#   cmake -DCLI=... -DSAMPLER=... -DWORK=... [-DEMULATOR=...] [-DPATH_PREFIX=Z:] -P CheckRestoreProgram.cmake
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/data/Documents" "${WORK}/restored")
+set(folder "${PATH_PREFIX}${WORK}")
+
+function(expect what expected_status)
+    cmake_parse_arguments(E "" "" "ARGS;OUT" ${ARGN})
+    execute_process(COMMAND ${EMULATOR} ${CLI} ${E_ARGS}
+        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL expected_status)
+        message(FATAL_ERROR "${what}: exit status ${status}, expected ${expected_status}\nout: ${out}\nerr: ${err}")
+    endif()
+    foreach(needle IN LISTS E_OUT)
+        string(FIND "${out}" "${needle}" at)
+        if(at EQUAL -1)
+            message(FATAL_ERROR "${what}: standard output lacks '${needle}'\nout: ${out}\nerr: ${err}")
+        endif()
+    endforeach()
+    message(STATUS "${what}: ok")
+endfunction()
+
+# The sample index expects "Sample backup 2024-03-05_14-30.zip" beside it.
+execute_process(COMMAND ${EMULATOR} ${SAMPLER} "${folder}" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "make-sample-index failed: ${status}")
+endif()
+file(WRITE "${WORK}/data/Documents/letter.txt" "Dear reader")
+file(WRITE "${WORK}/data/notes.txt" "notes")
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf "${WORK}/Sample backup 2024-03-05_14-30.zip" --format=zip
+    Documents notes.txt WORKING_DIRECTORY "${WORK}/data" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cannot make the sample archive: ${status}")
+endif()
+
+expect("restore" 0 ARGS restore --to "${folder}/restored" "${folder}/sample.lxi"
+    OUT "Operation completed successfully.")
+file(READ "${WORK}/restored/Documents/letter.txt" letter)
+if(NOT letter STREQUAL "Dear reader")
+    message(FATAL_ERROR "restore: Documents/letter.txt holds '${letter}'")
+endif()
+expect("restore to a missing folder" 5 ARGS restore --json --to "${folder}/missing" "${folder}/sample.lxi"
+    OUT "\"result\": 4" "Operation aborted due to error.")
+file(RENAME "${WORK}/Sample backup 2024-03-05_14-30.zip" "${WORK}/Sample backup 2024-02-01_09-00.zip")
+expect("versions without --version" 3 ARGS list "${folder}/sample.lxi" OUT "1. Sample backup 2024-02-01_09-00.zip")

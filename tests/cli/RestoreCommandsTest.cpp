@@ -1,0 +1,184 @@
+// locate, list, restore and scan, run in-process on small backups.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CliTestSupport.h"
+#include "IndexFileWriter.h"
+#include "TempDir.h"
+#include "ZipWriter.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using clitest::RunCli;
+using testsupport::kSep;
+using testsupport::TempDir;
+
+std::string Sep(std::string text) {
+    for (char& c : text) {
+        if (c == '/') c = kSep;
+    }
+    return text;
+}
+
+// A JSON string literal of a plain ASCII text (paths of the temporary folder).
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+class Commands : public ::testing::Test {
+protected:
+    // Index "Docs" in the temporary folder; with stamped, its data is expected
+    // at "Docs 2005-03-01_09-30" + ".zip" or a separator.
+    std::string Index(bool compressed, bool stamped = false) {
+        indexwriter::IndexContents contents;
+        contents.name = "Docs";
+        contents.use_compression = compressed;
+        contents.use_timestamps = stamped;
+        contents.last_update = {2005, 3, 1, 9, 30, 0, 0};
+        dir.write("Docs.lxi", indexwriter::BinaryIndex(contents).bytes());
+        return dir.file("Docs.lxi");
+    }
+
+    TempDir dir;
+};
+
+TEST_F(Commands, LocateShowsTheExpectedPlaceAndTheVersionsInSearchOrder) {
+    const std::string index = Index(true, true);
+    dir.write("Docs 2005-02-30_10-00.zip", "");
+    dir.write("Docs.zip", "");
+    const auto outcome = RunCli({"locate", "--json", index});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "{\n  \"expected\": " + Quoted(dir.file("Docs 2005-03-01_09-30.zip")) +
+                               ",\n  \"exists\": false,\n  \"versions\": [\n"
+                               "    {\n      \"location\": \"Docs.zip\",\n      \"date\": \"Unknown\"\n    },\n"
+                               "    {\n      \"location\": \"Docs 2005-02-30_10-00.zip\",\n"
+                               "      \"date\": \"Unknown\"\n    }\n  ]\n}\n");
+
+    dir.write("Docs 2005-03-01_09-30.zip", "");
+    EXPECT_NE(RunCli({"locate", "--json", index}).out.find("\"exists\": true,\n  \"versions\": []"),
+              std::string::npos);
+}
+
+TEST_F(Commands, ListNeedsAVersionWhenTheDataIsNotAtItsPlace) {
+    const std::string index = Index(false, true);
+    dir.write("Docs/b.txt", "b");
+    dir.write("Docs/Sub/c.txt", "c");
+    ziptest::ZipWriter().Add("z.txt", "z").WriteTo(dir.file("Docs.zip"));
+
+    auto outcome = RunCli({"list", index});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_NE(outcome.out.find("1. Docs.zip"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("2. " + Sep("Docs/")), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.err.find("--version N"), std::string::npos);
+
+    outcome = RunCli({"list", "--json", "--version", "2", index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out.find("{\n  \"archive\": " + Quoted(dir.file("Docs/")) +
+                               ",\n  \"elements\": [\n    {\n      \"name\": " + Quoted(Sep("Sub/")) +
+                               ",\n      \"destination\": "),  // the user's documents folder follows
+              0u)
+        << outcome.out;
+    EXPECT_NE(outcome.out.find("\"name\": \"b.txt\""), std::string::npos);
+
+    EXPECT_EQ(RunCli({"list", "--version", "3", index}).status, 2);
+    EXPECT_EQ(RunCli({"list", "--version", "x", index}).status, 2);
+}
+
+TEST_F(Commands, OpenErrorsExit3WithTheWindowsMessage) {
+    auto outcome = RunCli({"restore", "--json", dir.file("none.lxi")});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(outcome.out,
+              "{\n  \"error\": {\n    \"code\": -101,\n    \"caption\": \"Error\",\n"
+              "    \"text\": \"Archive index file does not exist.\"\n  }\n}\n");
+
+    const std::string index = Index(true);
+    outcome = RunCli({"restore", index});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(outcome.err, "No data to restore: No appropriate archive files or folders found for " + index + ".\n");
+
+    dir.mkdir("Docs.zip");  // expected place exists but holds no archive
+    outcome = RunCli({"list", index});
+    EXPECT_EQ(outcome.status, 3);
+}
+
+TEST_F(Commands, RestorePrintsTheFinalLogAndExitsByOutcome) {
+    const std::string index = Index(false);
+    dir.write("Docs/Sub/a.txt", "a");
+    dir.write("Docs/b.txt", "b");
+    dir.write("Docs/c.txt", "c");
+    dir.mkdir("one");
+    dir.mkdir("two");
+
+    auto outcome = RunCli({"restore", "--to", dir.file("one"), "--dest", "b.txt=" + dir.file("two"), index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "Operation completed successfully.\n");
+    EXPECT_EQ(dir.read("one/Sub/a.txt"), "a");
+    EXPECT_EQ(dir.read("two/b.txt"), "b");
+    EXPECT_EQ(dir.read("one/c.txt"), "c");
+    EXPECT_FALSE(dir.exists("one/b.txt"));
+
+    // A folder where a file goes: one failure line, exit 1.
+    dir.mkdir("three/c.txt");
+    outcome = RunCli({"restore", "--json", "--to", dir.file("three/"), index});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "{\n  \"result\": 0,\n  \"log\": [\n    " + Quoted("*** " + dir.file("Docs/c.txt") + " -- FAILED!") +
+                               ",\n    \"Operation completed. There were errors.\"\n  ]\n}\n");
+}
+
+TEST_F(Commands, RestoreClearsFolderDestinationsWhenAsked) {
+    const std::string index = Index(false);
+    dir.write("Docs/Sub/new.txt", "new");
+    dir.write("out/Sub/old.txt", "old");
+    EXPECT_EQ(RunCli({"restore", "--to", dir.file("out"), index}).status, 0);
+    EXPECT_TRUE(dir.exists("out/Sub/old.txt"));
+    EXPECT_EQ(RunCli({"restore", "--clear-folders", "--to", dir.file("out"), index}).status, 0);
+    EXPECT_FALSE(dir.exists("out/Sub/old.txt"));
+    EXPECT_EQ(dir.read("out/Sub/new.txt"), "new");
+}
+
+TEST_F(Commands, ZipRestoreToAMissingFolderEndsAsAborted) {
+    const std::string index = Index(true);
+    ziptest::ZipWriter().Add("Docs/a.txt", "a").Add("b.txt", "b").WriteTo(dir.file("Docs.zip"));
+    dir.mkdir("out");
+    auto outcome = RunCli({"restore", "--json", "--to", dir.file("out"), "--dest", "Docs=" + dir.file("gone"), index});
+    EXPECT_EQ(outcome.status, 5);
+    EXPECT_EQ(outcome.out, "{\n  \"result\": 4,\n  \"log\": [\n    \"Operation aborted due to error.\"\n  ]\n}\n");
+
+    outcome = RunCli({"restore", "--to", dir.file("out"), "--dest", Sep("Docs/") + "=" + dir.file("in"), index});
+    EXPECT_EQ(outcome.status, 5);  // "in" does not exist either
+    dir.mkdir("in");
+    outcome = RunCli({"restore", "--to", dir.file("out"), "--dest", "Docs=" + dir.file("in"), index});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(dir.read("in/Docs/a.txt"), "a");
+    EXPECT_EQ(dir.read("out/b.txt"), "b");
+}
+
+TEST_F(Commands, DestinationsMustNameAnElement) {
+    const std::string index = Index(false);
+    dir.write("Docs/a=b.txt", "ab");
+    dir.mkdir("x=y");
+    EXPECT_EQ(RunCli({"restore", "--dest", "nothing=" + dir.file("x"), index}).status, 2);
+    EXPECT_EQ(RunCli({"restore", "--dest", "a.txt", index}).status, 2);
+    // "=" inside the element's name and inside the folder.
+    const auto outcome = RunCli({"restore", "--dest", "a=b.txt=" + dir.file("x=y"), index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(dir.read("x=y/a=b.txt"), "ab");
+}
+
+TEST_F(Commands, ScanFindsIndexesAsTheStartUpSearchDoes) {
+    dir.write("b.lxi", "");
+    dir.write("sub/a.lxi", "");
+    dir.write("sub/deeper/c.lxi", "");
+    const auto outcome = RunCli({"scan", dir.folder()});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, dir.file("b.lxi") + "\n" + dir.file("sub/a.lxi") + "\n");
+}
+
+}  // namespace
