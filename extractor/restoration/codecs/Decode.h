@@ -10,7 +10,8 @@
 // - Shrink, Reduce and Implode streams have no end marker: decoding stops at
 //   the declared size. A string or match that would reach beyond it, or
 //   compressed data that ends before it, is a DataError. Unused bits after the
-//   last code are ignored.
+//   last code are ignored; with a declared size too large they may decode to
+//   a few bytes more before the data ends, which only the CRC can tell.
 // - A declared size of 0 needs no compressed data (an empty Deflate stream is
 //   accepted too); whatever data there is must decode to nothing.
 // - Memory stays bounded whatever the sizes: see each decoder's header.
