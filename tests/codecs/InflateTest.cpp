@@ -94,34 +94,52 @@ private:
     const MemorySource& source_;
 };
 
-TEST(Inflate, ItemsAboveTheLimitAreDecodedAsAStream) {
-    const std::size_t sizes[] = {100'000, static_cast<std::size_t>(codecs::kInflateWholeBufferLimit) + 1};
-    for (std::size_t size : sizes) {
-        SCOPED_TRACE(size);
-        Bytes data = TextLikeBytes(size, 11);
-        Bytes compressed = ZlibDeflate(data, 1);
+// Whether an item was decoded in one piece shows in when output starts: after all input was read, or before.
+TEST(Inflate, ItemsBeyondTheBudgetAreDecodedAsAStream) {
+    const std::size_t budget = static_cast<std::size_t>(codecs::kInflateWholeBufferBudget);
+    struct Case {
+        const char* name;
+        Bytes data;
+        bool onePiece;
+    };
+    const Case cases[] = {
+        {"Small", TextLikeBytes(100'000, 11), true},
+        {"CompressibleAboveHalfTheBudget", TextLikeBytes(budget * 2 / 3, 12), true},
+        {"IncompressibleAboveHalfTheBudget", RandomBytes(budget / 2 + 1000, 13), false},
+        {"LargerThanTheBudget", TextLikeBytes(budget + 1, 14), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes compressed = ZlibDeflate(c.data, 1);
+        EXPECT_EQ(codecs::FitsWholeBufferBudget(compressed.size(), c.data.size()), c.onePiece);
         MemorySource source(compressed, 16 * 1024);
         WatchingSink sink(source);
-        codecs::Inflate(source, sink, compressed.size(), data.size());
-        EXPECT_EQ(sink.written, data.size());
-        if (size <= codecs::kInflateWholeBufferLimit)
-            EXPECT_EQ(sink.consumedAtFirstWrite, compressed.size());  // read whole, then decoded in one piece
+        codecs::Inflate(source, sink, compressed.size(), c.data.size());
+        EXPECT_EQ(sink.written, c.data.size());
+        if (c.onePiece)
+            EXPECT_EQ(sink.consumedAtFirstWrite, compressed.size());
         else
-            EXPECT_LT(sink.consumedAtFirstWrite, compressed.size() / 2);  // output flows while input is read
+            EXPECT_LT(sink.consumedAtFirstWrite, compressed.size() / 2);
     }
+    EXPECT_FALSE(codecs::FitsWholeBufferBudget(UINT64_MAX, 1));  // sizes from a header must not overflow the sum
+    EXPECT_FALSE(codecs::FitsWholeBufferBudget(1, UINT64_MAX));
 }
 
-TEST(Inflate, LargeCompressedSizeAloneAlsoSelectsTheStream) {
-    // Incompressible data: the compressed size passes the limit before the
-    // uncompressed one does; the whole-buffer path must not be chosen.
-    Bytes data = RandomBytes(static_cast<std::size_t>(codecs::kInflateWholeBufferLimit) - 10, 5);
-    Bytes compressed = ZlibDeflate(data, 0);
-    ASSERT_GT(compressed.size(), codecs::kInflateWholeBufferLimit);
-    MemorySource source(compressed, 64 * 1024);
-    WatchingSink sink(source);
-    codecs::Inflate(source, sink, compressed.size(), data.size());
-    EXPECT_EQ(sink.written, data.size());
-    EXPECT_LT(sink.consumedAtFirstWrite, compressed.size() / 2);
+TEST(Inflate, ADecoderReusesItsBuffersAcrossItems) {
+    codecs::Decoder decoder;
+    for (std::size_t size : {std::size_t{3'000'000}, std::size_t{10}, std::size_t{500'000}, std::size_t{3'500'000}}) {
+        Bytes data = TextLikeBytes(size, static_cast<std::uint32_t>(size));
+        Bytes compressed = ZlibDeflate(data, 6);
+        MemorySource source(compressed);
+        MemorySink sink;
+        decoder.Decode(codecs::kDeflated, 0, source, sink, compressed.size(), data.size());
+        EXPECT_EQ(sink.bytes, data);
+    }
+    Bytes bad = {0x07};
+    MemorySource source(bad);
+    MemorySink sink;
+    EXPECT_THROW(decoder.Decode(codecs::kDeflated, 0, source, sink, 1, 10), codecs::DataError);
+    decoder.Release();
 }
 
 TEST(Inflate, EmptyItems) {

@@ -20,10 +20,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "restoration/codecs/Streams.h"
 
 namespace codecs {
+
+class InflateScratch;
 
 enum Method : std::uint16_t {
     kStored = 0,
@@ -44,6 +47,26 @@ bool IsSupportedMethod(std::uint16_t method);
 // Throws UnsupportedMethod for methods IsSupportedMethod rejects.
 void Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
             std::uint64_t compressedSize, std::uint64_t uncompressedSize);
+
+// Decodes items one after another and keeps the buffers of Deflate's fast
+// path between them (at most kInflateWholeBufferBudget, see Inflate.h), which
+// saves allocating and touching fresh memory per item. Not for concurrent use.
+class Decoder {
+public:
+    Decoder();
+    ~Decoder();
+    Decoder(const Decoder&) = delete;
+    Decoder& operator=(const Decoder&) = delete;
+
+    // As the free function Decode.
+    void Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
+                std::uint64_t compressedSize, std::uint64_t uncompressedSize);
+    // Gives the kept buffers back.
+    void Release();
+
+private:
+    std::unique_ptr<InflateScratch> inflateScratch_;
+};
 
 // Stored data: copies size bytes. The caller passes the same number as both
 // sizes; Decode throws a DataError when a stored item's two sizes differ.
