@@ -5,6 +5,8 @@
 
 #include <memory>
 #include <new>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace codecs {
@@ -69,8 +71,7 @@ private:
 }  // namespace
 
 struct InflateScratch::Buffers {
-    GrowingBuffer input;
-    GrowingBuffer output;
+    GrowingBuffer memory;  // the compressed data, then room for the output: one block keeps the two within the budget
     std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor;
 };
 
@@ -84,19 +85,25 @@ bool FitsWholeBufferBudget(std::uint64_t compressedSize, std::uint64_t uncompres
 
 void InflateWholeBuffer(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize,
                         std::uint64_t uncompressedSize, InflateScratch* scratch) {
-    InflateScratch local;
-    InflateScratch::Buffers& buffers = (scratch ? *scratch : local).buffers();
-    std::uint8_t* input = buffers.input.Get(static_cast<std::size_t>(compressedSize));
+    if (!FitsWholeBufferBudget(compressedSize, uncompressedSize))
+        throw std::invalid_argument("InflateWholeBuffer: sizes beyond the memory budget");
+    std::unique_ptr<InflateScratch> local;
+    if (!scratch) scratch = (local = std::make_unique<InflateScratch>()).get();
+    InflateScratch::Buffers& buffers = scratch->buffers();
+    // One spare output byte, so that a stream giving more than declared is told apart from one giving exactly that.
+    const std::size_t outputSize = static_cast<std::size_t>(uncompressedSize) + 1;
+    std::uint8_t* input = buffers.memory.Get(static_cast<std::size_t>(compressedSize) + outputSize);
+    std::uint8_t* output = input + compressedSize;
     const std::size_t inputSize = ReadFully(source, input, static_cast<std::size_t>(compressedSize));
-    if (inputSize == 0 && uncompressedSize == 0) return;
+    if (inputSize == 0) {
+        if (uncompressedSize == 0) return;
+        ThrowTruncated();
+    }
 
     if (!buffers.decompressor) {
         buffers.decompressor.reset(libdeflate_alloc_decompressor());
         if (!buffers.decompressor) throw std::bad_alloc();
     }
-    // One spare byte, so that a stream giving more than declared is told apart from one giving exactly that.
-    const std::size_t outputSize = static_cast<std::size_t>(uncompressedSize) + 1;
-    std::uint8_t* output = buffers.output.Get(outputSize);
     std::size_t produced = 0;
     switch (libdeflate_deflate_decompress(buffers.decompressor.get(), input, inputSize, output, outputSize,
                                           &produced)) {

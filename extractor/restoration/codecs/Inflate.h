@@ -39,7 +39,8 @@ void Inflate(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize, s
              InflateScratch* scratch = nullptr);
 
 // The two paths, callable directly (tests, benchmarks). InflateWholeBuffer
-// holds both sizes in memory: give it only sizes within the budget.
+// holds both sizes in memory and refuses (std::invalid_argument) sizes for
+// which FitsWholeBufferBudget is false.
 void InflateWholeBuffer(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize,
                         std::uint64_t uncompressedSize, InflateScratch* scratch = nullptr);
 void InflateStreaming(ByteSource& source, ByteSink& sink, std::uint64_t uncompressedSize);
