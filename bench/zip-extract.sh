@@ -41,17 +41,21 @@ if [ ! -f "$archive" ]; then
 fi
 printf 'archive: %s MB, %s items\n' "$(( $(stat -c %s "$archive") / 1000000 ))" "$(unzip -Z1 "$archive" | wc -l)"
 
-declare -A best_time best_mem
+declare -A best_time best_mem best_cpu
 measure() {  # name, command... (OUT is the output folder)
     local name=$1; shift
     for _ in $(seq "$runs"); do
         rm -rf "$work/out" && mkdir -p "$work/out"
         sync
-        /usr/bin/time -f '%e %M' -o "$work/time.txt" "$@" >/dev/null 2>"$work/stderr.txt" || {
+        /usr/bin/time -f '%e %M %U %S' -o "$work/time.txt" "$@" >/dev/null 2>"$work/stderr.txt" || {
             echo "$name failed:" >&2; cat "$work/stderr.txt" >&2; exit 1; }
-        read -r seconds kib < "$work/time.txt"
+        read -r seconds kib user system < "$work/time.txt"
         if [ -z "${best_time[$name]:-}" ] || awk "BEGIN{exit !($seconds < ${best_time[$name]})}"; then
             best_time[$name]=$seconds
+        fi
+        cpu=$(awk "BEGIN{print $user + $system}")
+        if [ -z "${best_cpu[$name]:-}" ] || awk "BEGIN{exit !($cpu < ${best_cpu[$name]})}"; then
+            best_cpu[$name]=$cpu
         fi
         if [ -z "${best_mem[$name]:-}" ] || [ "$kib" -gt "${best_mem[$name]}" ]; then best_mem[$name]=$kib; fi
     done
@@ -67,11 +71,15 @@ fastest=
 for peer in unzip bsdtar 7zz; do
     if [ -z "$fastest" ] || awk "BEGIN{exit !(${best_time[$peer]} < ${best_time[$fastest]})}"; then fastest=$peer; fi
 done
-printf '\n%-14s %9s %9s %12s\n' tool "wall (s)" ratio "peak (MiB)"
+# CPU time (user + system) as a cross-check: on a busy machine wall times
+# stretch with the load, CPU times much less.
+printf '\n%-14s %9s %9s %9s %12s\n' tool "wall (s)" ratio "cpu (s)" "peak (MiB)"
 for tool in extractor-cli unzip bsdtar 7zz; do
     ratio=$(awk "BEGIN{printf \"%.2f\", ${best_time[$tool]} / ${best_time[$fastest]}}")
-    printf '%-14s %9s %9s %12.1f\n' "$tool" "${best_time[$tool]}" "$ratio" "$(awk "BEGIN{print ${best_mem[$tool]}/1024}")"
+    printf '%-14s %9s %9s %9s %12.1f\n' "$tool" "${best_time[$tool]}" "$ratio" "${best_cpu[$tool]}" \
+        "$(awk "BEGIN{print ${best_mem[$tool]}/1024}")"
 done
+printf 'load average: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
 ratio=$(awk "BEGIN{printf \"%.2f\", ${best_time[extractor-cli]} / ${best_time[$fastest]}}")
 mem=$(awk "BEGIN{printf \"%.1f\", ${best_mem[extractor-cli]}/1024}")
 printf '\nextractor-cli: %sx the fastest peer (%s; target <= 0.70), peak %s MiB (target <= 32)\n' "$ratio" "$fastest" "$mem"

@@ -12,7 +12,7 @@ set(EXTRACTOR_SHARED_DIR "${_parent}/shared" CACHE PATH "Folder with the shared 
 function(extractor_add_test)
     cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
-    target_link_libraries(${T_NAME} PRIVATE ${T_LIBRARIES} extractor_test_support GTest::gmock GTest::gtest_main)
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBRARIES} extractor_test_support extractor_test_main GTest::gmock)
     if(WIN32)
         add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_color=no)
         set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 900)

@@ -102,8 +102,8 @@ void TListItems::Delete(int index) {
 }
 
 void TListItems::Clear() {
-    items_.clear();
     view_.Notify(Aspect::ItemsCleared, nullptr);
+    items_.clear();
 }
 
 void TListItems::BeginUpdate() {

@@ -127,10 +127,11 @@ void TTreeNodes::Delete(TTreeNode& node) {
     siblings.erase(std::find_if(siblings.begin(), siblings.end(), [&](const auto& n) { return n.get() == &node; }));
 }
 
+// The screen lets go of the nodes before they go.
 void TTreeNodes::Clear() {
     tree_.selected_ = nullptr;
-    roots_.clear();
     tree_.Notify(Aspect::ItemsCleared, nullptr);
+    roots_.clear();
 }
 
 void TTreeNodes::BeginUpdate() {

@@ -185,12 +185,21 @@ TEST_F(ZipReading, NamesAreConvertedFromTheirCodePage) {
     Entry staleField = unicodePath;
     staleField.name = "ni\xA4o.txt";  // OEM "niño.txt"; the field was made for another name
     zip.Add(staleField);
+    Entry unixUtf8;  // Unix tools store UTF-8 names without the flag
+    unixUtf8.name = "\xC3\xBC" "ber-unix.txt";
+    unixUtf8.host = ziptest::kHostUnix;
+    zip.Add(unixUtf8);
+    Entry unixOther = unixUtf8;  // not UTF-8: taken as OEM like any other
+    unixOther.name = "\x81" "ber-unix.txt";
+    zip.Add(unixOther);
     Open(zip);
-    ASSERT_EQ(zipper.GetCount(), 4);
+    ASSERT_EQ(zipper.GetCount(), 6);
     EXPECT_EQ(zipper.GetItem(0).FileName(), ueber);
     EXPECT_EQ(zipper.GetItem(1).FileName(), windows ? "\xE9t\xE9.txt" : "\xC3\xA9t\xC3\xA9.txt");
     EXPECT_EQ(zipper.GetItem(2).FileName(), windows ? "caf\xE9.txt" : "caf\xC3\xA9.txt");
     EXPECT_EQ(zipper.GetItem(3).FileName(), windows ? "ni\xF1o.txt" : "ni\xC3\xB1o.txt");
+    EXPECT_EQ(zipper.GetItem(4).FileName(), windows ? "\xFC" "ber-unix.txt" : "\xC3\xBC" "ber-unix.txt");
+    EXPECT_EQ(zipper.GetItem(5).FileName(), windows ? "\xFC" "ber-unix.txt" : "\xC3\xBC" "ber-unix.txt");
     Extract();
     EXPECT_TRUE(Failed().empty());
     EXPECT_EQ(temp.read("out/" + ueber), "oem");

@@ -19,19 +19,7 @@ public:
     BitReader(const BitReader&) = delete;
     BitReader& operator=(const BitReader&) = delete;
 
-    // Makes at least kMaxPeekBits bits available.
-    void Refill() {
-        if (end_ - next_ >= 8) {
-            // The bits above count_ stay equal to the bytes still to come, so ORing them in again is harmless.
-            std::uint64_t word;
-            std::memcpy(&word, next_, 8);
-            bits_ |= LittleEndian(word) << count_;
-            next_ += (63 - count_) >> 3;
-            count_ |= 56;
-        } else {
-            RefillSlowly();
-        }
-    }
+    // Makes at least n (<= kMaxPeekBits) bits available.
     void Need(unsigned n) {
         if (count_ < n) Refill();
     }
@@ -61,6 +49,19 @@ public:
     static constexpr unsigned kMaxPeekBits = 32;
 
 private:
+    // Fills the bit buffer to 56 bits or more; called with fewer than kMaxPeekBits in it.
+    void Refill() {
+        if (end_ - next_ >= 8) {
+            // The bits above count_ stay equal to the bytes still to come, so ORing them in again is harmless.
+            std::uint64_t word;
+            std::memcpy(&word, next_, 8);
+            bits_ |= LittleEndian(word) << count_;
+            next_ += (63 - count_) >> 3;
+            count_ |= 56;
+        } else {
+            RefillSlowly();
+        }
+    }
     static std::uint64_t LittleEndian(std::uint64_t word) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
         return __builtin_bswap64(word);

@@ -27,8 +27,10 @@ bool IsSupportedMethod(std::uint16_t method) {
     }
 }
 
-void Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
-            std::uint64_t compressedSize, std::uint64_t uncompressedSize) {
+namespace {
+
+void DecodeItem(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
+                std::uint64_t compressedSize, std::uint64_t uncompressedSize, InflateScratch* scratch) {
     switch (method) {
     case kStored:
         if (compressedSize != uncompressedSize) throw DataError("stored item whose two sizes differ");
@@ -40,11 +42,29 @@ void Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource&
     case kReducedFactor3:
     case kReducedFactor4: Unreduce(source, sink, uncompressedSize, method - kReducedFactor1 + 1); return;
     case kImploded: Explode(source, sink, uncompressedSize, generalPurposeFlags); return;
-    case kDeflated: Inflate(source, sink, compressedSize, uncompressedSize); return;
+    case kDeflated: Inflate(source, sink, compressedSize, uncompressedSize, scratch); return;
     case kDeflate64: Inflate64(source, sink, uncompressedSize); return;
     default: throw UnsupportedMethod("compression method " + std::to_string(method) + " is not supported");
     }
 }
+
+}  // namespace
+
+void Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
+            std::uint64_t compressedSize, std::uint64_t uncompressedSize) {
+    DecodeItem(method, generalPurposeFlags, source, sink, compressedSize, uncompressedSize, nullptr);
+}
+
+Decoder::Decoder() = default;
+Decoder::~Decoder() = default;
+
+void Decoder::Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
+                     std::uint64_t compressedSize, std::uint64_t uncompressedSize) {
+    if (method == kDeflated && !inflateScratch_) inflateScratch_ = std::make_unique<InflateScratch>();
+    DecodeItem(method, generalPurposeFlags, source, sink, compressedSize, uncompressedSize, inflateScratch_.get());
+}
+
+void Decoder::Release() { inflateScratch_.reset(); }
 
 void CopyStored(ByteSource& source, ByteSink& sink, std::uint64_t size) {
     constexpr std::size_t kChunk = 256 * 1024;

@@ -10,7 +10,8 @@
 // - Shrink, Reduce and Implode streams have no end marker: decoding stops at
 //   the declared size. A string or match that would reach beyond it, or
 //   compressed data that ends before it, is a DataError. Unused bits after the
-//   last code are ignored.
+//   last code are ignored; with a declared size too large they may decode to
+//   a few bytes more before the data ends, which only the CRC can tell.
 // - A declared size of 0 needs no compressed data (an empty Deflate stream is
 //   accepted too); whatever data there is must decode to nothing.
 // - Memory stays bounded whatever the sizes: see each decoder's header.
@@ -19,10 +20,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "restoration/codecs/Streams.h"
 
 namespace codecs {
+
+class InflateScratch;
 
 enum Method : std::uint16_t {
     kStored = 0,
@@ -43,6 +47,26 @@ bool IsSupportedMethod(std::uint16_t method);
 // Throws UnsupportedMethod for methods IsSupportedMethod rejects.
 void Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
             std::uint64_t compressedSize, std::uint64_t uncompressedSize);
+
+// Decodes items one after another and keeps the buffers of Deflate's fast
+// path between them (at most kInflateWholeBufferBudget, see Inflate.h), which
+// saves allocating and touching fresh memory per item. Not for concurrent use.
+class Decoder {
+public:
+    Decoder();
+    ~Decoder();
+    Decoder(const Decoder&) = delete;
+    Decoder& operator=(const Decoder&) = delete;
+
+    // As the free function Decode.
+    void Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
+                std::uint64_t compressedSize, std::uint64_t uncompressedSize);
+    // Gives the kept buffers back.
+    void Release();
+
+private:
+    std::unique_ptr<InflateScratch> inflateScratch_;
+};
 
 // Stored data: copies size bytes. The caller passes the same number as both
 // sizes; Decode throws a DataError when a stored item's two sizes differ.

@@ -5,6 +5,8 @@
 
 #include <memory>
 #include <new>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace codecs {
@@ -34,6 +36,23 @@ struct DecompressorDeleter {
     void operator()(libdeflate_decompressor* d) const { libdeflate_free_decompressor(d); }
 };
 
+// A buffer that only grows; its bytes are not cleared (every use fills them first).
+class GrowingBuffer {
+public:
+    std::uint8_t* Get(std::size_t size) {
+        if (size > capacity_) {
+            data_.reset();
+            data_ = std::make_unique_for_overwrite<std::uint8_t[]>(size);
+            capacity_ = size;
+        }
+        return data_.get();
+    }
+
+private:
+    std::unique_ptr<std::uint8_t[]> data_;
+    std::size_t capacity_ = 0;
+};
+
 class ZStream {
 public:
     ZStream() {
@@ -51,20 +70,42 @@ private:
 
 }  // namespace
 
-void InflateWholeBuffer(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize,
-                        std::uint64_t uncompressedSize) {
-    // Uninitialised buffers: both are filled before use, and clearing them would cost a pass over the item.
-    auto input = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(compressedSize));
-    const std::size_t inputSize = ReadFully(source, input.get(), static_cast<std::size_t>(compressedSize));
-    if (inputSize == 0 && uncompressedSize == 0) return;
+struct InflateScratch::Buffers {
+    GrowingBuffer memory;  // the compressed data, then room for the output: one block keeps the two within the budget
+    std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor;
+};
 
-    std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor(libdeflate_alloc_decompressor());
-    if (!decompressor) throw std::bad_alloc();
-    // One spare byte, so that a stream giving more than declared is told apart from one giving exactly that.
+InflateScratch::InflateScratch() : buffers_(std::make_unique<Buffers>()) {}
+InflateScratch::~InflateScratch() = default;
+
+bool FitsWholeBufferBudget(std::uint64_t compressedSize, std::uint64_t uncompressedSize) {
+    return compressedSize <= kInflateWholeBufferBudget && uncompressedSize <= kInflateWholeBufferBudget &&
+           compressedSize + uncompressedSize <= kInflateWholeBufferBudget;
+}
+
+void InflateWholeBuffer(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize,
+                        std::uint64_t uncompressedSize, InflateScratch* scratch) {
+    if (!FitsWholeBufferBudget(compressedSize, uncompressedSize))
+        throw std::invalid_argument("InflateWholeBuffer: sizes beyond the memory budget");
+    std::unique_ptr<InflateScratch> local;
+    if (!scratch) scratch = (local = std::make_unique<InflateScratch>()).get();
+    InflateScratch::Buffers& buffers = scratch->buffers();
+    // One spare output byte, so that a stream giving more than declared is told apart from one giving exactly that.
     const std::size_t outputSize = static_cast<std::size_t>(uncompressedSize) + 1;
-    auto output = std::make_unique_for_overwrite<std::uint8_t[]>(outputSize);
+    std::uint8_t* input = buffers.memory.Get(static_cast<std::size_t>(compressedSize) + outputSize);
+    std::uint8_t* output = input + compressedSize;
+    const std::size_t inputSize = ReadFully(source, input, static_cast<std::size_t>(compressedSize));
+    if (inputSize == 0) {
+        if (uncompressedSize == 0) return;
+        ThrowTruncated();
+    }
+
+    if (!buffers.decompressor) {
+        buffers.decompressor.reset(libdeflate_alloc_decompressor());
+        if (!buffers.decompressor) throw std::bad_alloc();
+    }
     std::size_t produced = 0;
-    switch (libdeflate_deflate_decompress(decompressor.get(), input.get(), inputSize, output.get(), outputSize,
+    switch (libdeflate_deflate_decompress(buffers.decompressor.get(), input, inputSize, output, outputSize,
                                           &produced)) {
     case LIBDEFLATE_SUCCESS: break;
     case LIBDEFLATE_INSUFFICIENT_SPACE: ThrowTooLong();
@@ -74,7 +115,7 @@ void InflateWholeBuffer(ByteSource& source, ByteSink& sink, std::uint64_t compre
     }
     if (produced > uncompressedSize) ThrowTooLong();
     if (produced < uncompressedSize) ThrowTooShort();
-    if (produced > 0) sink.Write(output.get(), produced);
+    if (produced > 0) sink.Write(output, produced);
 }
 
 void InflateStreaming(ByteSource& source, ByteSink& sink, std::uint64_t uncompressedSize) {
@@ -121,9 +162,10 @@ void InflateStreaming(ByteSource& source, ByteSink& sink, std::uint64_t uncompre
     }
 }
 
-void Inflate(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize, std::uint64_t uncompressedSize) {
-    if (compressedSize <= kInflateWholeBufferLimit && uncompressedSize <= kInflateWholeBufferLimit)
-        InflateWholeBuffer(source, sink, compressedSize, uncompressedSize);
+void Inflate(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize, std::uint64_t uncompressedSize,
+             InflateScratch* scratch) {
+    if (FitsWholeBufferBudget(compressedSize, uncompressedSize))
+        InflateWholeBuffer(source, sink, compressedSize, uncompressedSize, scratch);
     else
         InflateStreaming(source, sink, uncompressedSize);
 }

@@ -200,7 +200,7 @@ void ItemExtractor::WriteData(const EntryRecord& record, std::uint64_t dataStart
         meter.Complete();
     } else {
         ItemSource source(reader_, dataStart, record.compressedSize, compressedProgress ? &meter : nullptr);
-        codecs::Decode(record.method, record.flags, source, sink, record.compressedSize, record.uncompressedSize);
+        decoder_.Decode(record.method, record.flags, source, sink, record.compressedSize, record.uncompressedSize);
     }
     sink.Flush();
     if (sink.Written() != record.uncompressedSize) throw DamagedArchive("an item's data gives fewer bytes than declared");

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/ConfinedFolder.h"
+#include "restoration/codecs/Decode.h"
 #include "restoration/zip/ArchiveReader.h"
 #include "restoration/zip/ItemName.h"
 #include "restoration/zip/ZipEntry.h"
@@ -49,6 +50,7 @@ private:
     ArchiveReader& reader_;
     NameRules rules_;
     std::unique_ptr<std::uint8_t[]> copyBuffer_;
+    codecs::Decoder decoder_;  // keeps its buffers from item to item
 
     // The folder of the last item, reused while the next item goes there too.
     std::string cachedBase_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "restoration/codecs/Crc32.h"
@@ -132,6 +133,26 @@ DirectoryPlace LocateDirectory(ArchiveReader& reader) {
     return place;
 }
 
+// Strict UTF-8: no overlong forms, surrogates or values beyond U+10FFFF.
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        static constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += length;
+    }
+    return true;
+}
+
 // Values that are 0xFFFF.. in the fixed header come from the ZIP64 field, in this order.
 void ApplyZip64Field(EntryRecord& record, bool needUncompressed, bool needCompressed, bool needOffset,
                      const std::uint8_t* data, std::size_t size) {
@@ -190,6 +211,10 @@ void ParseEntry(const std::uint8_t* fixed, const std::uint8_t* variable, Directo
         at += 4 + size;
     }
     // Without a ZIP64 field, 0xFFFFFFFF values are what they say (an item of 4 GiB - 1 bytes).
+
+    // Unix tools store names in the maker's character set, today UTF-8, mostly
+    // without saying so; read as code page 437 they would come out garbled.
+    if (!entry.utf8 && r.HostSystem() == kHostUnix && IsValidUtf8(entry.name)) entry.utf8 = true;
 }
 
 }  // namespace

@@ -15,7 +15,9 @@ namespace zip {
 struct DirectoryEntry {
     EntryRecord record;
     std::string name;   // the stored bytes, or the UTF-8 name of a matching Unicode path field
-    bool utf8 = false;  // the name is UTF-8 (flag bit 11 or a Unicode path field)
+    // The name is UTF-8: flag bit 11, a Unicode path field, or a valid UTF-8
+    // name from a Unix host. Otherwise it is in the OEM code page.
+    bool utf8 = false;
 };
 
 // Calls visit for every entry, in directory order. expectedCount is called

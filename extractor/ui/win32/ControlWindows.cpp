@@ -141,12 +141,13 @@ private:
         return style;
     }
     void ShowLines() {
+        const bool outer = !updating_;
         updating_ = true;
         SetWindowTextA(hwnd_, memo_.Text().c_str());
         const int length = GetWindowTextLengthA(hwnd_);
         SendMessageA(hwnd_, EM_SETSEL, static_cast<WPARAM>(length), length);
         SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
-        updating_ = false;
+        if (outer) updating_ = false;
     }
     void UpdateOwn(Aspect aspect, const void*) override {
         if (aspect == Aspect::Text) ShowLines();

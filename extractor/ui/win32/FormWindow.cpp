@@ -187,7 +187,9 @@ void FormWindow::SetTip(HWND control, const std::string& text) {
 // --- Menu ---
 
 void FormWindow::RebuildMenu() {
+    // The old menu goes with all its command numbers.
     commands_.clear();
+    nextCommand_ = 100;
     HMENU menu = nullptr;
     if (TMainMenu* mainMenu = form_.Menu()) menu = BuildMenu(mainMenu->Items(), true);
     HMENU old = GetMenu(hwnd_);

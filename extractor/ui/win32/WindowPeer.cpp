@@ -152,6 +152,7 @@ void ControlWindow::ApplyHint() {
 
 void ControlWindow::Update(Aspect aspect, const void* subject) {
     if (!hwnd_) return;
+    const bool outer = !updating_;
     updating_ = true;
     switch (aspect) {
         case Aspect::Text:
@@ -178,7 +179,7 @@ void ControlWindow::Update(Aspect aspect, const void* subject) {
             break;
     }
     UpdateOwn(aspect, subject);
-    updating_ = false;
+    if (outer) updating_ = false;
 }
 
 TSize ControlWindow::ClientSize() const {
