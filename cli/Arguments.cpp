@@ -33,13 +33,13 @@ ParsedArguments ParseArguments(std::span<const std::string> arguments, std::span
 
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        const auto spec = std::find_if(options.begin(), options.end(),
+        const auto known = std::find_if(options.begin(), options.end(),
                                        [&](const OptionSpec& o) { return o.name == name; });
-        if (spec == options.end()) throw UsageError("unknown option '--" + name + "'");
-        if (parsed.Has(name) && !spec->repeatable) throw UsageError("option '--" + name + "' given twice");
+        if (known == options.end()) throw UsageError("unknown option '--" + name + "'");
+        if (parsed.Has(name) && !known->repeatable) throw UsageError("option '--" + name + "' given twice");
 
         std::string value;
-        if (spec->takesValue) {
+        if (known->takesValue) {
             if (equals != std::string::npos) {
                 value = argument.substr(equals + 1);
             } else if (i + 1 < arguments.size()) {
