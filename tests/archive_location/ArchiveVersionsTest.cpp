@@ -7,14 +7,8 @@
 namespace {
 
 using testsupport::kSep;
+using testsupport::Sep;
 using testsupport::TempDir;
-
-std::string Sep(std::string text) {
-    for (char& c : text) {
-        if (c == '/') c = kSep;
-    }
-    return text;
-}
 
 std::vector<std::string> Locations(const std::vector<ArchiveVersion>& versions) {
     std::vector<std::string> locations;

@@ -9,13 +9,7 @@
 namespace {
 
 using testsupport::kSep;
-
-std::string Sep(std::string text) {
-    for (char& c : text) {
-        if (c == '/') c = kSep;
-    }
-    return text;
-}
+using testsupport::Sep;
 
 TEST(ExpectedArchive, SixLayouts) {
     struct Case {

@@ -6,29 +6,9 @@ file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 set(folder "${PATH_PREFIX}${WORK}")
 
-function(expect what expected_status)
-    cmake_parse_arguments(E "" "" "ARGS;OUT;ERR" ${ARGN})
-    execute_process(COMMAND ${EMULATOR} ${CLI} ${E_ARGS}
-        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT status EQUAL expected_status)
-        message(FATAL_ERROR "${what}: exit status ${status}, expected ${expected_status}\nout: ${out}\nerr: ${err}")
-    endif()
-    foreach(stream IN ITEMS OUT ERR)
-        string(TOLOWER ${stream} variable)
-        foreach(needle IN LISTS E_${stream})
-            string(FIND "${${variable}}" "${needle}" at)
-            if(at EQUAL -1)
-                message(FATAL_ERROR "${what}: standard ${variable} lacks '${needle}'\nout: ${out}\nerr: ${err}")
-            endif()
-        endforeach()
-    endforeach()
-    message(STATUS "${what}: ok")
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ProgramChecks.cmake)
 
-execute_process(COMMAND ${EMULATOR} ${SAMPLER} "${folder}" RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "make-sample-index failed: ${status}")
-endif()
+make_sample_index()
 
 # Each run costs seconds under Wine: one per exit status, the rest is tested in-process.
 expect("binary index as JSON" 0 ARGS info --json "${folder}/sample.lxi"

@@ -13,14 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 using clitest::RunCli;
 using testsupport::kSep;
+using testsupport::Sep;
 using testsupport::TempDir;
-
-std::string Sep(std::string text) {
-    for (char& c : text) {
-        if (c == '/') c = kSep;
-    }
-    return text;
-}
 
 // A JSON string literal of a plain ASCII text (paths of the temporary folder).
 std::string Quoted(const std::string& text) {
@@ -37,12 +31,7 @@ protected:
     // Index "Docs" in the temporary folder; with stamped, its data is expected
     // at "Docs 2005-03-01_09-30" + ".zip" or a separator.
     std::string Index(bool compressed, bool stamped = false) {
-        indexwriter::IndexContents contents;
-        contents.name = "Docs";
-        contents.use_compression = compressed;
-        contents.use_timestamps = stamped;
-        contents.last_update = {2005, 3, 1, 9, 30, 0, 0};
-        dir.write("Docs.lxi", indexwriter::BinaryIndex(contents).bytes());
+        dir.write("Docs.lxi", indexwriter::BinaryIndex(indexwriter::DocsIndex(compressed, stamped)).bytes());
         return dir.file("Docs.lxi");
     }
 

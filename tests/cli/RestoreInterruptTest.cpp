@@ -23,10 +23,7 @@ using testsupport::TempDir;
 
 TEST(RestoreInterrupt, CtrlCCancelsTheCopyInHand) {
     TempDir dir;
-    indexwriter::IndexContents contents;
-    contents.name = "Docs";
-    contents.use_compression = false;
-    dir.write("Docs.lxi", indexwriter::BinaryIndex(contents).bytes());
+    dir.write("Docs.lxi", indexwriter::BinaryIndex(indexwriter::DocsIndex(false)).bytes());
     dir.write("Docs/a.txt", "a");
     dir.write("Docs/c.txt", "c");
     dir.mkdir("out");

@@ -139,4 +139,13 @@ std::string XmlIndex(const IndexContents& index, const platform::DateTimeConvent
     return xml;
 }
 
+IndexContents DocsIndex(bool compressed, bool stamped) {
+    IndexContents contents;
+    contents.name = "Docs";
+    contents.use_compression = compressed;
+    contents.use_timestamps = stamped;
+    contents.last_update = {2005, 3, 1, 9, 30, 0, 0};
+    return contents;
+}
+
 }  // namespace indexwriter

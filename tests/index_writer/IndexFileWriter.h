@@ -58,6 +58,11 @@ struct IndexContents {
     std::int32_t timestamps_using_method = 0;
 };
 
+// Index "Docs", last updated 2005-03-01 09:30, as the restoration tests use it:
+// its data is expected at "Docs" (+ " 2005-03-01_09-30" when stamped), then
+// ".zip" when compressed or a separator for a folder copy.
+IndexContents DocsIndex(bool compressed, bool stamped = false);
+
 // A whole binary index file. Marks: "signature", "version", "name",
 // "last_update", "element_count", "element0".."elementN-1" (end of each
 // element record), then one per field after the elements, by field name.

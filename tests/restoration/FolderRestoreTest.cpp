@@ -15,15 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testsupport::kSep;
+using testsupport::Sep;
 using testsupport::TempDir;
 using Names = std::vector<std::string>;
-
-std::string Sep(std::string text) {
-    for (char& c : text) {
-        if (c == '/') c = kSep;
-    }
-    return text;
-}
 
 Names Seps(Names names) {
     for (auto& name : names) name = Sep(name);

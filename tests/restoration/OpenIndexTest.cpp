@@ -13,26 +13,15 @@
 namespace {
 
 using testsupport::kSep;
+using testsupport::Sep;
 using testsupport::TempDir;
 using Names = std::vector<std::string>;
-
-std::string Sep(std::string text) {
-    for (char& c : text) {
-        if (c == '/') c = kSep;
-    }
-    return text;
-}
 
 class OpenIndex : public ::testing::Test {
 protected:
     // Writes index "Docs" into the temporary folder.
     std::string WriteIndex(bool compressed, bool stamped = false) {
-        indexwriter::IndexContents contents;
-        contents.name = "Docs";
-        contents.use_compression = compressed;
-        contents.use_timestamps = stamped;
-        contents.last_update = {2005, 3, 1, 9, 30, 0, 0};
-        dir.write("Docs.lxi", indexwriter::BinaryIndex(contents).bytes());
+        dir.write("Docs.lxi", indexwriter::BinaryIndex(indexwriter::DocsIndex(compressed, stamped)).bytes());
         return dir.file("Docs.lxi");
     }
 

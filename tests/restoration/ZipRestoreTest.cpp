@@ -19,16 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using testsupport::kSep;
+using testsupport::Sep;
 using testsupport::TempDir;
 using ziptest::ZipWriter;
 using Names = std::vector<std::string>;
-
-std::string Sep(std::string text) {
-    for (char& c : text) {
-        if (c == '/') c = kSep;
-    }
-    return text;
-}
 
 Names Seps(Names names) {
     for (auto& name : names) name = Sep(name);

@@ -14,6 +14,14 @@ inline constexpr char kSep = '\\';
 inline constexpr char kSep = '/';
 #endif
 
+// The relative path with each "/" turned into the platform separator.
+inline std::string Sep(std::string text) {
+    for (char& c : text) {
+        if (c == '/') c = kSep;
+    }
+    return text;
+}
+
 class TempDir {
 public:
     TempDir();
