@@ -36,7 +36,7 @@ if [ ! -f "$corpus/.done" ]; then
     python3 bench/make_zip_corpus.py "$corpus"
     touch "$corpus/.done"
 fi
-if [ ! -f "$archive" ]; then
+if [ ! -f "$archive" ] || [ "$corpus/.done" -nt "$archive" ]; then  # made again for a new corpus
     (cd "$corpus" && zip -q -r -X "$archive" . -x .done)
 fi
 printf 'archive: %s MB, %s items\n' "$(( $(stat -c %s "$archive") / 1000000 ))" "$(unzip -Z1 "$archive" | wc -l)"
