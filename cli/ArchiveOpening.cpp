@@ -67,35 +67,37 @@ void WriteLocation(const LocatedArchive& located, bool json, Console& console) {
 
 int OpenArchiveListing(const std::string& indexPath, const std::optional<std::string>& version, bool json,
                        Console& console, ArchiveListing& listing) {
-    LocatedArchive located;
+    // The command line's way of choosing a version: the one --version names,
+    // or none, after telling which there are.
+    bool versionsOffered = false;
+    const ArchiveVersionChooser choose = [&](const LocatedArchive& located) -> std::string {
+        versionsOffered = true;
+        if (!version) {
+            WriteLocation(located, json, console);
+            console.err << "extractor-cli: the data is not at its expected place; choose a version with --version N\n";
+            return "/";
+        }
+        return located.indexFolder + located.versions[VersionNumber(*version, located.versions.size()) - 1].location;
+    };
+
     std::int32_t code;
+    bool cancelled = false;
+    std::string listedPath;
     try {
-        code = LocateArchive(indexPath, located);
+        code = OpenIndexFile(indexPath, choose, listing, cancelled, &listedPath);
     } catch (const EConvertError& error) {
         return ReportErrorText(error.what(), json, console);
-    }
-    if (code != kOpenIndexOk) return ReportIndexError(code, indexPath, json, console);
-
-    std::string candidate = located.expectedPath;
-    if (located.expectedExists) {
-        if (version) throw UsageError("the data is at its expected place; --version picks a version only when it is not");
-    } else if (located.versions.empty()) {
-        return ReportIndexError(kOpenNoArchive, indexPath, json, console);
-    } else if (!version) {
-        WriteLocation(located, json, console);
-        console.err << "extractor-cli: the data is not at its expected place; choose a version with --version N\n";
-        return kExitIndexUnread;
-    } else {
-        candidate = located.indexFolder + located.versions[VersionNumber(*version, located.versions.size()) - 1].location;
-    }
-
-    try {
-        code = ListArchive(candidate, listing);
+    } catch (const UsageError&) {
+        throw;
     } catch (const std::exception& error) {
         // The ZIP component could not read the archive.
-        return ReportErrorText(candidate + ": " + error.what(), json, console);
+        return ReportErrorText(listedPath + ": " + error.what(), json, console);
     }
+    if (cancelled) return kExitIndexUnread;
     if (code != kOpenIndexOk) return ReportIndexError(code, indexPath, json, console);
+    if (version && !versionsOffered) {
+        throw UsageError("the data is at its expected place; --version picks a version only when it is not");
+    }
     return kExitOk;
 }
 

@@ -12,4 +12,8 @@ namespace platform {
 // and failing that the current folder.
 std::string DocumentsFolder();
 
+// The system's folder for temporary files, ending with the separator; empty
+// when the system names none. Windows: GetTempPath. POSIX: TMPDIR, else /tmp/.
+std::string TemporaryFolder();
+
 }  // namespace platform

@@ -60,3 +60,14 @@ std::string DocumentsFolder() {
 }
 
 }  // namespace platform
+
+namespace platform {
+
+std::string TemporaryFolder() {
+    std::string folder = Environment("TMPDIR");
+    if (folder.empty()) folder = "/tmp";
+    if (folder.back() != '/') folder += '/';
+    return folder;
+}
+
+}  // namespace platform

@@ -14,3 +14,14 @@ std::string DocumentsFolder() {
 }
 
 }  // namespace platform
+
+namespace platform {
+
+std::string TemporaryFolder() {
+    char buffer[1024] = {};
+    const DWORD length = GetTempPathA(sizeof buffer, buffer);
+    if (length == 0 || length >= sizeof buffer) return {};
+    return std::string(buffer, length);
+}
+
+}  // namespace platform

@@ -19,19 +19,20 @@ std::int32_t LocateArchive(const std::string& indexPath, LocatedArchive& located
 }
 
 std::int32_t OpenIndexFile(const std::string& indexPath, const ArchiveVersionChooser& choose,
-                           ArchiveListing& listing, bool& cancelled) {
+                           ArchiveListing& listing, bool& cancelled, std::string* listedPath) {
     cancelled = false;
     LocatedArchive located;
     if (const std::int32_t code = LocateArchive(indexPath, located); code != kOpenIndexOk) return code;
     std::string candidate = located.expectedPath;
     if (!located.expectedExists) {
         if (located.versions.empty()) return kOpenNoArchive;
-        candidate = choose ? choose(located.indexFolder, located.versions) : std::string();
+        candidate = choose ? choose(located) : std::string();
         if (candidate.empty()) return kOpenNoArchive;
         if (candidate == "/") {
             cancelled = true;
             return kOpenIndexOk;
         }
     }
+    if (listedPath) *listedPath = candidate;
     return ListArchive(candidate, listing);
 }

@@ -58,13 +58,16 @@ std::string DefaultDestination();
 // exceptions.
 std::int32_t ListArchive(const std::string& archivePath, ArchiveListing& listing);
 
-// Chooses among the versions found: returns the chosen version's full path
-// (index folder + location), "/" when the user cancelled, "" for none.
-using ArchiveVersionChooser =
-    std::function<std::string(const std::string& indexFolder, const std::vector<ArchiveVersion>& versions)>;
+// Chooses among the versions found (located.versions, not empty): returns the
+// chosen version's full path (index folder + location), "/" when the user
+// cancelled, "" for none.
+using ArchiveVersionChooser = std::function<std::string(const LocatedArchive& located)>;
 
-// The whole opening: locate, let the chooser pick a version when the data is
-// not at its expected place (kOpenNoArchive when there is none), then list.
-// A cancelled choice returns 0 with cancelled set and the listing untouched.
+// The one road from an index path to a listed archive, for every front end:
+// locate, let the chooser pick a version when the data is not at its expected
+// place (kOpenNoArchive when there is none), then list. A cancelled choice
+// returns 0 with cancelled set and the listing untouched. listedPath, when
+// given, receives the path being listed, so that an error raised while
+// listing can name it.
 std::int32_t OpenIndexFile(const std::string& indexPath, const ArchiveVersionChooser& choose,
-                           ArchiveListing& listing, bool& cancelled);
+                           ArchiveListing& listing, bool& cancelled, std::string* listedPath = nullptr);

@@ -27,11 +27,11 @@ protected:
 
     // A chooser that records its call and answers as told.
     ArchiveVersionChooser Chooser(std::string answer) {
-        return [this, answer](const std::string& folder, const std::vector<ArchiveVersion>& versions) {
+        return [this, answer](const LocatedArchive& located) {
             ++chooserCalls;
-            offeredFolder = folder;
-            for (const auto& version : versions) offered.push_back(version.location);
-            return answer == "/" || answer.empty() ? answer : folder + Sep(answer);
+            offeredFolder = located.indexFolder;
+            for (const auto& version : located.versions) offered.push_back(version.location);
+            return answer == "/" || answer.empty() ? answer : located.indexFolder + Sep(answer);
         };
     }
 

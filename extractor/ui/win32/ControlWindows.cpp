@@ -181,7 +181,7 @@ private:
         HANDLE icon = nullptr;
         if (!image_.Picture().empty()) {
             icon = LoadImageA(GetModuleHandleA(nullptr), image_.Picture().c_str(), IMAGE_ICON, 0, 0,
-                              LR_DEFAULTSIZE | LR_SHARED);
+                              LR_SHARED);  // at the size drawn
         }
         SendMessageA(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     }
