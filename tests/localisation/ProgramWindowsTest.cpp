@@ -1,6 +1,6 @@
-// The stand-ins of the program's four windows on the headless backend: the
-// keys each reads, the activation step, and where translations arrive under
-// the program's configuration.
+// The program's four windows on the headless backend: the keys each reads,
+// the activation step, and where translations arrive under the program's
+// configuration.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "KeyRecorder.h"
 #include "LanguageFile.h"
 #include "ProgramWindowKeys.h"
-#include "StandInWindows.h"
+#include "ProgramWindows.h"
 #include "localisation/Langroutines.h"
 #include "localisation/SMLFormLangRes.h"
 #include "localisation/SMLMenuLangRes.h"
@@ -22,7 +22,7 @@ namespace {
 
 using namespace localisation;
 using loctest::LanguageFile;
-using loctest::StandInWindow;
+using loctest::ProgramWindow;
 using testing::ElementsAreArray;
 
 struct Headless {
@@ -31,31 +31,39 @@ struct Headless {
 
 TEST(ProgramWindows, KeysReadInReadingOrder) {
     Headless h;
+    const LanguageFile absent;
     const struct {
-        std::unique_ptr<StandInWindow> window;
+        ProgramWindow window;
         std::vector<std::string> keys;
     } cases[] = {
-        {loctest::MakeMainForm(h.app),
-         loctest::Concat({loctest::kMainFormFormKeys, loctest::MessageKeys(34), loctest::kMainFormMenuKeys})},
-        {loctest::MakeArchiveSelectionForm(h.app),
+        // A pass after start-up also reaches the two dialogs the window owns by
+        // then; the pass of its construction runs before they exist (below).
+        {loctest::MakeMainForm(h.app, absent.name()),
+         loctest::Concat({loctest::kMainFormFormKeys,
+                          {"ExtrArchiveSelectionForm_Caption", "ExtrArchiveSelectionForm_Hint",
+                           "ExtrArchiveVariantSelectionForm_Caption", "ExtrArchiveVariantSelectionForm_Hint"},
+                          loctest::MessageKeys(34), loctest::kMainFormMenuKeys})},
+        {loctest::MakeArchiveSelectionForm(h.app, absent.name()),
          loctest::Concat({loctest::kArchiveSelectionFormKeys, loctest::MessageKeys(7)})},
-        {loctest::MakeArchiveVariantSelectionForm(h.app), loctest::kArchiveVariantSelectionFormKeys},
-        {loctest::MakeAboutDlg(h.app), loctest::kAboutDlgKeys},
+        {loctest::MakeArchiveVariantSelectionForm(h.app, absent.name()), loctest::kArchiveVariantSelectionFormKeys},
+        {loctest::MakeAboutDlg(h.app, absent.name()), loctest::kAboutDlgKeys},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.window->ClassName());
-        EXPECT_THAT(loctest::RecordKeysRead(c.window->Settings(), c.window->LangRes()), ElementsAreArray(c.keys));
+        EXPECT_THAT(loctest::RecordKeysRead(c.window.Settings(), c.window.LangRes()), ElementsAreArray(c.keys));
     }
 }
 
 TEST(ProgramWindows, StoredSettingsReadOnlyAndActivateInTheWindowsOrder) {
     Headless h;
-    auto w = loctest::MakeMainForm(h.app);
-    const WindowLangRes langRes = w->LangRes();
+    const LanguageFile absent;
+    auto w = loctest::MakeMainForm(h.app, absent.name());
+    const WindowLangRes langRes = w.LangRes();
     for (TsmlLangRes* c : std::initializer_list<TsmlLangRes*>{langRes.form, langRes.messages, langRes.menu}) {
         ASSERT_NE(c, nullptr);
-        EXPECT_FALSE(c->Active());
-        EXPECT_EQ(c->LanguageFile(), platform::ProgramFolder() + "DefLang.ini");
+        // The constructor activated it with the language file it was given.
+        EXPECT_TRUE(c->Active());
+        EXPECT_EQ(c->LanguageFile(), platform::ProgramFolder() + absent.name());
         EXPECT_TRUE(c->IgnoreEmptyString());
         EXPECT_FALSE(c->AutoCreateMode());
         EXPECT_TRUE(c->AddBracket());
@@ -64,8 +72,7 @@ TEST(ProgramWindows, StoredSettingsReadOnlyAndActivateInTheWindowsOrder) {
     EXPECT_EQ(LanguageFileName(), "localisation_tests.lng");
 
     LanguageFile file("[TExtrMainForm]\nExtrMainForm_Caption=Titre\nStr27=<Annule.>\n");
-    w->Activate(file.name());
-    EXPECT_TRUE(langRes.form->Active() && langRes.messages->Active() && langRes.menu->Active());
+    w.Activate(file.name());
     EXPECT_EQ(langRes.messages->LangFileName(), file.name());
     EXPECT_EQ(w->Caption(), "Titre");
     EXPECT_EQ(GetLangMessage(langRes.messages, 27), "Annule.");
@@ -73,13 +80,24 @@ TEST(ProgramWindows, StoredSettingsReadOnlyAndActivateInTheWindowsOrder) {
     EXPECT_EQ(file.read(), "[TExtrMainForm]\nExtrMainForm_Caption=Titre\nStr27=<Annule.>\n");  // never written
 }
 
+TEST(ProgramWindows, TheMainWindowsConstructionTranslatesBeforeItsDialogsExist) {
+    Headless h;
+    LanguageFile file(
+        "[TExtrMainForm]\nExtrMainForm_Caption=Titre\nExtrArchiveSelectionForm_Caption=never\n"
+        "ExtrArchiveVariantSelectionForm_Caption=never\n");
+    auto w = loctest::MakeMainForm(h.app, file.name());
+    EXPECT_EQ(w->Caption(), "Titre");
+    EXPECT_EQ(w->Get<ui::TForm>("ExtrArchiveSelectionForm").Caption(), "Select archive to open");
+    EXPECT_EQ(w->Get<ui::TForm>("ExtrArchiveVariantSelectionForm").Caption(), "Select the desired archive version");
+}
+
 TEST(ProgramWindows, WithoutALanguageFileEverythingStaysEnglish) {
     Headless h;
-    auto w = loctest::MakeMainForm(h.app);
-    LanguageFile absent;
-    w->Activate(absent.name());
+    const LanguageFile absent;
+    auto w = loctest::MakeMainForm(h.app, absent.name());
+    w.Activate(absent.name());
     EXPECT_EQ(w->Caption(), "Lumavex backup restoration utility");
-    EXPECT_EQ(GetLangMessage(w->LangRes().messages, 27), "Operation canceled by user.");
+    EXPECT_EQ(GetLangMessage(w.LangRes().messages, 27), "Operation canceled by user.");
     EXPECT_FALSE(absent.exists());
 }
 
@@ -126,22 +144,24 @@ TEST(ProgramWindows, MainWindowTranslationsArriveWhereTheConfigurationSays) {
         {"File_Caption=&Fichier\nAbout_Caption=&A propos...", {{"File.Caption", "&Fichier"}, {"About.Caption", "&A propos..."}}},
     };
     Headless h;
+    const LanguageFile absent;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines);
-        auto w = loctest::MakeMainForm(h.app);
-        std::map<std::string, std::string> expected = Texts(*w);
+        auto w = loctest::MakeMainForm(h.app, absent.name());
+        std::map<std::string, std::string> expected = Texts(w.form());
         for (const auto& [text, value] : c.changed) expected[text] = value;
         LanguageFile file("[TExtrMainForm]\n" + c.lines + "\n");
-        w->Activate(file.name());
-        EXPECT_EQ(Texts(*w), expected);
+        w.Activate(file.name());
+        EXPECT_EQ(Texts(w.form()), expected);
     }
 }
 
 TEST(ProgramWindows, WindowFontReachesTheControlsThatFollowIt) {
     Headless h;
-    auto w = loctest::MakeAboutDlg(h.app);
+    const LanguageFile absent;
+    auto w = loctest::MakeAboutDlg(h.app, absent.name());
     LanguageFile file("[TExtrAboutDlg]\nExtrAboutDlg_FontName=Tahoma\nExtrAboutDlg_FontSize=$0C\nExtrAboutDlg_FontCharset=204\n");
-    w->Activate(file.name());
+    w.Activate(file.name());
     const ui::TFont& label = w->Get<ui::TLabel>("Label2").Font();
     EXPECT_EQ(label.Name, "Tahoma");
     EXPECT_EQ(label.Size, 12);

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "LanguageFile.h"
-#include "StandInWindows.h"
+#include "ProgramWindows.h"
 #include "Win32Probe.h"
 #include "localisation/SMLFormLangRes.h"
 #include "localisation/SMLMenuLangRes.h"
@@ -29,13 +29,12 @@ TEST(LocalisationWin32, TranslationsReachTheRealControls) {
         "RestoreActn_Hint=Restaurer la sauvegarde\r\n"
         "File_Caption=&Fichier\r\n"
         "Open_Caption=<&Ouvrir...>\r\n");
-    auto window = loctest::MakeMainForm(app);
-    window->Activate(file.name());  // in the constructor, before the window is first shown
+    auto window = loctest::MakeMainForm(app, file.name());  // translated before it is first shown
     window->Show();
     app.ProcessMessages();
 
     const auto& list = window->Get<ui::TListView>("ListView");
-    EXPECT_EQ(Text(*window), "Utilitaire de restauration");
+    EXPECT_EQ(Text(window.form()), "Utilitaire de restauration");
     EXPECT_EQ(ListColumnCaption(list, 0), "Element sauvegarde");
     EXPECT_EQ(ListColumnCaption(list, 1), "Destination folder");
     EXPECT_EQ(HintText(list), "List of current archive elements and its destination folders");
@@ -49,10 +48,10 @@ TEST(LocalisationWin32, TranslationsReachTheRealControls) {
 
     // A later pass over the shown window: the file's new texts replace the old ones.
     file.write("[TExtrMainForm]\r\nExtrMainForm_Caption=Wiederherstellung\r\nFile_Caption=&Datei\r\n");
-    window->LangRes().form->SetActive(true);
-    window->LangRes().menu->SetActive(true);
+    window.LangRes().form->SetActive(true);
+    window.LangRes().menu->SetActive(true);
     app.ProcessMessages();
-    EXPECT_EQ(Text(*window), "Wiederherstellung");
+    EXPECT_EQ(Text(window.form()), "Wiederherstellung");
     EXPECT_EQ(MenuItemText(window->Get<ui::TMenuItem>("File")), "&Datei");
     EXPECT_EQ(Text(window->Get<ui::TButton>("CloseBtn")), "Quitter");  // a pass never restores
 }
