@@ -7,6 +7,7 @@
 
 #include "TempDir.h"
 #include "platform/ConfinedFolder.h"
+#include "platform/FileAttributes.h"
 #include "platform/FileCopy.h"
 #include "platform/TemporaryName.h"
 
@@ -148,6 +149,27 @@ TEST(FileCopyReplacement, AReadOnlySourceReplacesAWritableTargetAndLeavesNothing
     EXPECT_FALSE(platform::CopyFileWithCancel(dir.file("src2"), dir.file("dst"), &cancel));
     EXPECT_EQ(dir.read("dst"), "new");
     EXPECT_EQ(dir.names(), (Names{"dst", "src", "src2"}));
+}
+
+TEST(Replacement, HiddenAndSystemTargetsAreReplacedByBothWriters) {
+    TempDir dir;
+    dir.write("src", "copied");
+    for (const char* name : {"by-copy", "by-output"}) {
+        dir.write(name, "old");
+        ASSERT_TRUE(platform::MarkHiddenAndSystem(dir.file(name)));
+    }
+    std::int32_t cancel = 0;
+    EXPECT_TRUE(platform::CopyFileWithCancel(dir.file("src"), dir.file("by-copy"), &cancel));
+    platform::TargetError error;
+    auto folder = platform::ConfinedFolder::Open(dir.path().string(), {}, false, error);
+    ASSERT_TRUE(folder);
+    auto file = folder->CreateOutputFile("by-output", error);
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(file->Write("written", 7));
+    EXPECT_TRUE(file->Finish(std::nullopt, {}));
+    EXPECT_EQ(dir.read("by-copy"), "copied");
+    EXPECT_EQ(dir.read("by-output"), "written");
+    EXPECT_EQ(dir.names(), (Names{"by-copy", "by-output", "src"}));
 }
 
 }  // namespace
