@@ -36,25 +36,41 @@ void FeedThenCancel(const std::string& fifo, std::size_t before, std::int32_t& c
     ::close(fd);
 }
 
-class CancelPoint : public testing::TestWithParam<std::size_t> {};
+struct CancelCase {
+    std::size_t before;  // bytes the copy reads before the cancel
+    bool earlierCopy;    // a file is at the target already
+};
 
-TEST_P(CancelPoint, LeavesTheEarlierCopyWholeAndNoPartlyWrittenFile) {
+class CancelPoint : public testing::TestWithParam<CancelCase> {};
+
+TEST_P(CancelPoint, LeavesTheTargetAsItWasAndNoPartlyWrittenFile) {
+    const CancelCase& c = GetParam();
     TempDir dir;
     const std::string fifo = dir.file("source.fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string good(100000, 'g');
-    dir.write("target", good);
+    if (c.earlierCopy) dir.write("target", good);
     std::int32_t cancel = 0;
 
-    std::thread writer([&] { FeedThenCancel(fifo, GetParam(), cancel); });
+    std::thread writer([&] { FeedThenCancel(fifo, c.before, cancel); });
     EXPECT_FALSE(platform::CopyFileWithCancel(fifo, dir.file("target"), &cancel));
     writer.join();
-    EXPECT_EQ(dir.read("target"), good);
-    EXPECT_EQ(dir.names(), (Names{"source.fifo", "target"}));
+    if (c.earlierCopy) {
+        EXPECT_EQ(dir.read("target"), good);
+        EXPECT_EQ(dir.names(), (Names{"source.fifo", "target"}));
+    } else {
+        EXPECT_EQ(dir.names(), Names{"source.fifo"});
+    }
 }
 
 // Bytes read before the cancel: none, less than a chunk of the copy, several chunks.
-INSTANTIATE_TEST_SUITE_P(Points, CancelPoint, testing::Values(0u, 4096u, 3u << 20));
+INSTANTIATE_TEST_SUITE_P(Points, CancelPoint,
+                         testing::Values(CancelCase{0, true}, CancelCase{4096, true}, CancelCase{3 << 20, true},
+                                         CancelCase{4096, false}),
+                         [](const auto& info) {
+                             return "After" + std::to_string(info.param.before) +
+                                    (info.param.earlierCopy ? "OverACopy" : "OverNothing");
+                         });
 
 TEST(FileCopyPosix, AFullDiskInTheMiddleKeepsTheEarlierCopy) {
     TempDir dir;
