@@ -4,6 +4,12 @@
 # that writes in place) restore the same ZIP and folder backups, into an empty
 # folder and over an earlier copy, timed in turn by farm-bench (A/B per pair).
 #
+# The cost is per file (a rename, and a new file where a writer in place would
+# reuse the old one), so it shows most with many small files; on a journalling
+# disk file system, over an earlier copy, making each new file's inode while the
+# old ones are being freed costs far more than on tmpfs. Add "&& sync" to both
+# commands to count the writing to disk too.
+#
 # Usage: bench/replace_cost.sh CLI_A CLI_B [TOTAL_MB] [FILES]
 # Needs zip and farm-bench. BENCH_DIR overrides the work folder (default: /dev/shm).
 set -euo pipefail
