@@ -33,9 +33,17 @@ struct StoredAttributes {
 
 class ConfinedFolder;
 
-// A file being written inside a ConfinedFolder (which must outlive it). Unless
-// Finish succeeds, the file is deleted when the object goes away: a partly
-// written file never stays behind.
+// How a finished file takes its name.
+enum class Placement {
+    ReplaceExisting,  // over a plain file that is there
+    KeepExisting,     // only when nothing is there; otherwise the new data is dropped
+};
+
+// A file being written inside a ConfinedFolder (which must outlive it). The data
+// goes to a temporary file in that folder, which takes the target's name only in
+// Finish, once it is complete: until then a file at the target stays exactly as
+// it was. Unless Finish puts it in place, the temporary file is deleted when the
+// object goes away, so nothing partly written ever stays behind.
 class OutputFile {
 public:
     OutputFile(OutputFile&& other) noexcept;
@@ -46,24 +54,35 @@ public:
 
     // Writes all bytes; false when the write fails (disk full).
     bool Write(const void* data, std::size_t size);
-    // Sets the last-write time (local time, when given) and the attributes, then closes
-    // the file, which stays. False when closing failed; the file is then deleted.
-    bool Finish(const std::optional<CalendarTime>& lastWrite, const StoredAttributes& attributes);
-    // Closes and deletes the file.
+    // Sets the last-write time (local time, when given) and the attributes, closes
+    // the file and renames it to its target name as placement says. False when
+    // closing or renaming failed: the temporary file is deleted and the target
+    // stays as it was. True also when KeepExisting found a file there and dropped
+    // the new data.
+    bool Finish(const std::optional<CalendarTime>& lastWrite, const StoredAttributes& attributes,
+                Placement placement = Placement::ReplaceExisting);
+    // Closes and deletes the temporary file; the target stays as it was.
     void Discard();
-    // The path, for messages.
+    // The target's path, for messages.
     const std::string& Path() const { return path_; }
 
 private:
     friend class ConfinedFolder;
 #ifdef _WIN32
     using Handle = void*;
-    OutputFile(Handle handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+    OutputFile(Handle handle, std::string temporaryPath, std::string path)
+        : temporaryPath_(std::move(temporaryPath)), handle_(handle), path_(std::move(path)) {}
+    std::string temporaryPath_;
 #else
     using Handle = int;
-    OutputFile(Handle handle, int folder, std::string name, std::string path)
-        : folder_(folder), name_(std::move(name)), handle_(handle), path_(std::move(path)) {}
+    OutputFile(Handle handle, int folder, std::string temporaryName, std::string name, std::string path)
+        : folder_(folder),
+          temporaryName_(std::move(temporaryName)),
+          name_(std::move(name)),
+          handle_(handle),
+          path_(std::move(path)) {}
     int folder_ = -1;
+    std::string temporaryName_;
     std::string name_;
 #endif
     void CloseQuietly();
@@ -87,8 +106,9 @@ public:
     ConfinedFolder& operator=(const ConfinedFolder&) = delete;
     ~ConfinedFolder();
 
-    // Creates the file name (one plain name) here, replacing an existing plain
-    // file. A link, folder or special file at that name is left alone and refused.
+    // Starts the file name (one plain name) here, to replace an existing plain
+    // file once it is finished. A link, folder or special file at that name, and a
+    // read-only file (also for a privileged user), are left alone and refused.
     std::optional<OutputFile> CreateOutputFile(const std::string& name, TargetError& error);
 
     // The folder's path with a trailing separator ("" for the current folder).

@@ -1,12 +1,15 @@
 #include "platform/ConfinedFolder.h"
 
 #include <fcntl.h>
+#include <stdio.h>  // renameat2
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <ctime>
 #include <utility>
+
+#include "platform/TemporaryName.h"
 
 namespace platform {
 namespace {
@@ -102,6 +105,7 @@ ConfinedFolder::~ConfinedFolder() {
 std::optional<OutputFile> ConfinedFolder::CreateOutputFile(const std::string& name, TargetError& error) {
     error = TargetError::None;
     struct stat info {};
+    std::optional<mode_t> existingMode;
     if (::fstatat(handle_, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
         if (S_ISLNK(info.st_mode)) {
             error = TargetError::LinkInPath;
@@ -115,25 +119,32 @@ std::optional<OutputFile> ConfinedFolder::CreateOutputFile(const std::string& na
             error = TargetError::NotARegularFile;
             return std::nullopt;
         }
+        // As on Windows, a file without write permission is read-only and stays.
+        if (!(info.st_mode & S_IWUSR)) {
+            error = TargetError::CannotCreateFile;
+            return std::nullopt;
+        }
+        existingMode = info.st_mode & 07777;
     }
-    // O_NOFOLLOW closes the window between the check and the open; O_NONBLOCK
-    // keeps a FIFO put there meanwhile from blocking us.
-    const int file = ::openat(handle_, name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                              0666);
-    if (file < 0) {
-        error = errno == ELOOP ? TargetError::LinkInPath : TargetError::CannotCreateFile;
+    int file = -1;
+    const auto temporary = CreateUnderTemporaryName([&](const std::string& candidate) {
+        // O_EXCL never opens what is there, link or not.
+        file = ::openat(handle_, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (file >= 0) return CreateOutcome::Created;
+        return errno == EEXIST ? CreateOutcome::NameTaken : CreateOutcome::Failed;
+    });
+    if (!temporary) {
+        error = TargetError::CannotCreateFile;
         return std::nullopt;
     }
-    if (::fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(file);
-        error = TargetError::NotARegularFile;
-        return std::nullopt;
-    }
-    return OutputFile(file, handle_, name, path_ + name);
+    // The replacement keeps the permissions of the file it replaces unless the archive gives its own.
+    if (existingMode) ::fchmod(file, *existingMode);
+    return OutputFile(file, handle_, *temporary, name, path_ + name);
 }
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
     : folder_(other.folder_),
+      temporaryName_(std::move(other.temporaryName_)),
       name_(std::move(other.name_)),
       handle_(std::exchange(other.handle_, -1)),
       path_(std::move(other.path_)) {}
@@ -154,7 +165,30 @@ bool OutputFile::Write(const void* data, std::size_t size) {
     return true;
 }
 
-bool OutputFile::Finish(const std::optional<CalendarTime>& lastWrite, const StoredAttributes& attributes) {
+namespace {
+
+// Renames only when nothing is at the target. Where the file system cannot
+// rename that way, a hard link does the same, also atomically.
+bool RenameWithoutReplacing(int folder, const std::string& from, const std::string& to, bool& targetThere) {
+    targetThere = false;
+    if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno == EEXIST) {
+        targetThere = true;
+        return false;
+    }
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) {
+        targetThere = errno == EEXIST;
+        return false;
+    }
+    ::unlinkat(folder, from.c_str(), 0);
+    return true;
+}
+
+}  // namespace
+
+bool OutputFile::Finish(const std::optional<CalendarTime>& lastWrite, const StoredAttributes& attributes,
+                        Placement placement) {
     if (attributes.unixMode) ::fchmod(handle_, *attributes.unixMode & 0777);
     if (lastWrite) {
         std::tm local{};
@@ -172,17 +206,25 @@ bool OutputFile::Finish(const std::optional<CalendarTime>& lastWrite, const Stor
         }
     }
     const int handle = std::exchange(handle_, -1);
-    if (::close(handle) != 0) {
-        ::unlinkat(folder_, name_.c_str(), 0);
-        return false;
+    bool renamed = false, done = false;
+    if (::close(handle) == 0) {
+        if (placement == Placement::ReplaceExisting) {
+            renamed = ::renameat(folder_, temporaryName_.c_str(), folder_, name_.c_str()) == 0;
+            done = renamed;
+        } else {
+            bool targetThere = false;
+            renamed = RenameWithoutReplacing(folder_, temporaryName_, name_, targetThere);
+            done = renamed || targetThere;
+        }
     }
-    return true;
+    if (!renamed) ::unlinkat(folder_, temporaryName_.c_str(), 0);
+    return done;
 }
 
 void OutputFile::Discard() {
     if (handle_ < 0) return;
     CloseQuietly();
-    ::unlinkat(folder_, name_.c_str(), 0);
+    ::unlinkat(folder_, temporaryName_.c_str(), 0);
 }
 
 void OutputFile::CloseQuietly() {

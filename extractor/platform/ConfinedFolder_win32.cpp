@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "platform/TemporaryName.h"
+
 namespace platform {
 namespace {
 
@@ -107,36 +109,40 @@ std::optional<OutputFile> ConfinedFolder::CreateOutputFile(const std::string& na
     error = TargetError::None;
     std::string path = path_ + name;
     const DWORD existing = GetFileAttributesA(path.c_str());
-    DWORD createAttributes = FILE_ATTRIBUTE_NORMAL;
     if (existing != INVALID_FILE_ATTRIBUTES) {
         if (existing & FILE_ATTRIBUTE_REPARSE_POINT) {
             error = TargetError::LinkInPath;
             return std::nullopt;
         }
-        if (existing & FILE_ATTRIBUTE_DIRECTORY) {
+        // The system refuses to replace a read-only file, except under emulators that
+        // run with a privileged user's rights; make the rule hold everywhere.
+        if (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
             error = TargetError::CannotCreateFile;
             return std::nullopt;
         }
-        // Replacing a hidden or system file needs those attributes on creation.
-        const DWORD keep = existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-        if (keep) createAttributes = keep;
     }
-    HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                createAttributes | FILE_FLAG_SEQUENTIAL_SCAN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    std::string temporaryPath;
+    const auto temporary = CreateUnderTemporaryName([&](const std::string& candidate) {
+        temporaryPath = path_ + candidate;
+        handle = CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) return CreateOutcome::Created;
+        const DWORD failure = GetLastError();
+        return failure == ERROR_FILE_EXISTS || failure == ERROR_ALREADY_EXISTS ? CreateOutcome::NameTaken
+                                                                                : CreateOutcome::Failed;
+    });
+    if (!temporary) {
         error = TargetError::CannotCreateFile;
         return std::nullopt;
     }
-    if (GetFileType(handle) != FILE_TYPE_DISK) {
-        ::CloseHandle(handle);
-        error = TargetError::NotARegularFile;
-        return std::nullopt;
-    }
-    return OutputFile(handle, std::move(path));
+    return OutputFile(handle, std::move(temporaryPath), std::move(path));
 }
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)), path_(std::move(other.path_)) {}
+    : temporaryPath_(std::move(other.temporaryPath_)),
+      handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)),
+      path_(std::move(other.path_)) {}
 
 OutputFile::~OutputFile() { Discard(); }
 
@@ -152,7 +158,8 @@ bool OutputFile::Write(const void* data, std::size_t size) {
     return true;
 }
 
-bool OutputFile::Finish(const std::optional<CalendarTime>& lastWrite, const StoredAttributes& attributes) {
+bool OutputFile::Finish(const std::optional<CalendarTime>& lastWrite, const StoredAttributes& attributes,
+                        Placement placement) {
     if (lastWrite) {
         SYSTEMTIME local{};
         local.wYear = static_cast<WORD>(lastWrite->year);
@@ -167,9 +174,18 @@ bool OutputFile::Finish(const std::optional<CalendarTime>& lastWrite, const Stor
     }
     HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);
     if (!::CloseHandle(handle)) {
-        DeleteFileA(path_.c_str());
+        DeleteFileA(temporaryPath_.c_str());
         return false;
     }
+    const DWORD flags = placement == Placement::ReplaceExisting ? MOVEFILE_REPLACE_EXISTING : 0;
+    if (!MoveFileExA(temporaryPath_.c_str(), path_.c_str(), flags)) {
+        const DWORD failure = GetLastError();
+        DeleteFileA(temporaryPath_.c_str());
+        // Kept what was there, as asked; anything else (a locked target) is a failure.
+        return placement == Placement::KeepExisting &&
+               (failure == ERROR_ALREADY_EXISTS || failure == ERROR_FILE_EXISTS);
+    }
+    // Attributes last: a read-only temporary file could not have been deleted above.
     const DWORD wanted = attributes.dosAttributes & kKeptAttributes;
     SetFileAttributesA(path_.c_str(), wanted ? wanted : FILE_ATTRIBUTE_NORMAL);
     return true;
@@ -178,7 +194,7 @@ bool OutputFile::Finish(const std::optional<CalendarTime>& lastWrite, const Stor
 void OutputFile::Discard() {
     if (handle_ == INVALID_HANDLE_VALUE) return;
     CloseQuietly();
-    DeleteFileA(path_.c_str());
+    DeleteFileA(temporaryPath_.c_str());
 }
 
 void OutputFile::CloseQuietly() {

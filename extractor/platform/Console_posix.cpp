@@ -3,6 +3,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <initializer_list>
+
 namespace platform {
 namespace {
 
@@ -20,8 +22,12 @@ void CatchInterrupts() {
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;  // system calls in progress go on; the flag is polled
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        // A signal that our starter ignores (nohup, a background job) stays ignored.
+        struct sigaction previous {};
+        if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
+        ::sigaction(signal, &action, nullptr);
+    }
 }
 
 bool InterruptRequested() { return interrupted != 0; }

@@ -10,12 +10,24 @@ namespace {
 // Set on the thread the system creates for console control events.
 std::atomic<bool> interrupted{false};
 
+// How long a closing console lets us clean up at most: the system ends the
+// process itself after a few seconds.
+constexpr DWORD kCloseGraceMilliseconds = 10000;
+
 BOOL WINAPI OnControlEvent(DWORD event) {
-    if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) {
-        interrupted = true;
-        return TRUE;
+    switch (event) {
+        case CTRL_C_EVENT:
+        case CTRL_BREAK_EVENT: interrupted = true; return TRUE;
+        case CTRL_CLOSE_EVENT:
+        case CTRL_LOGOFF_EVENT:
+        case CTRL_SHUTDOWN_EVENT:
+            // Returning would end the process at once; waiting here lets the
+            // program cancel and clean up, and its exit ends this thread.
+            interrupted = true;
+            Sleep(kCloseGraceMilliseconds);
+            return TRUE;
+        default: return FALSE;
     }
-    return FALSE;
 }
 
 }  // namespace

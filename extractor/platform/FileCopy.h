@@ -6,12 +6,14 @@
 
 namespace platform {
 
-// Copies source to target, replacing a target file, with the source's
-// attributes and last-write time. *cancelFlag is polled while the data is copied
+// Copies source to target, with the source's attributes and last-write time.
+// The data goes to a temporary file in the target's folder, which is renamed
+// over the target only once the copy is complete: until then an existing target
+// stays exactly as it was. *cancelFlag is polled while the data is copied
 // (Windows: CopyFileExA's cancel flag); when another thread sets it to non-zero,
-// the copy stops and the partly written target is deleted. Returns true when the
-// file was copied. Reads and writes of the flag elsewhere go through
-// std::atomic_ref.
+// the copy stops. A cancelled or failed copy leaves no temporary file. Returns
+// true when the file was copied. Reads and writes of the flag elsewhere go
+// through std::atomic_ref.
 //
 // Like Windows, POSIX refuses a target without write permission (a read-only
 // file) even to a privileged user, and a source or target that another process

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/FileCopy.h"
+#include "platform/Path.h"
+#include "platform/TemporaryName.h"
 
 namespace platform {
 namespace {
@@ -34,6 +36,10 @@ public:
         const int fd = fd_;
         fd_ = -1;
         return fd;
+    }
+    void Reset(int fd) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = fd;
     }
 
 private:
@@ -110,21 +116,53 @@ bool CopyData(int in, int out, std::int32_t* cancelFlag) {
     }
 }
 
-// Opens the target for writing, empty. A new file is made with O_EXCL and needs
-// no further checks; an existing one must be writable and not locked by another
-// process, and is emptied only once both hold. -1 when it cannot be written.
-int OpenTarget(const std::string& target, mode_t mode) {
-    const int created = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (created >= 0 || errno != EEXIST) return created;
-    struct stat targetInfo {};
-    if (::stat(target.c_str(), &targetInfo) != 0 || S_ISDIR(targetInfo.st_mode) || !(targetInfo.st_mode & S_IWUSR)) {
-        return -1;
-    }
-    Descriptor existing(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
-    if (existing.get() < 0 || ::flock(existing.get(), LOCK_EX | LOCK_NB) != 0) return -1;
-    if (::ftruncate(existing.get(), 0) != 0) return -1;  // the earlier file is still whole
-    return existing.Release();
+// Holds an existing target locked until it is replaced, so that no other process
+// that locks it is writing it meanwhile. It must be a plain file with write
+// permission (as on Windows, a read-only file stays, for every user). True when
+// nothing is there, or the target is held.
+bool HoldExistingTarget(const std::string& target, Descriptor& held) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0) return errno == ENOENT;
+    if (S_ISDIR(info.st_mode) || !(info.st_mode & S_IWUSR)) return false;
+    held.Reset(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    return held.get() >= 0 && ::flock(held.get(), LOCK_EX | LOCK_NB) == 0;
 }
+
+// A new file in the target's folder under a temporary name, removed when the
+// object goes away unless it has taken the target's place.
+class TemporaryFile {
+public:
+    TemporaryFile(const std::string& target, mode_t mode) : target_(target) {
+        const std::string folder = FolderOf(target);
+        CreateUnderTemporaryName([&](const std::string& name) {
+            path_ = folder + name;
+            file_.Reset(::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+            if (file_.get() >= 0) return CreateOutcome::Created;
+            path_.clear();
+            return errno == EEXIST ? CreateOutcome::NameTaken : CreateOutcome::Failed;
+        });
+    }
+    ~TemporaryFile() {
+        file_.Close();
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int get() const { return file_.get(); }
+    bool Close() { return file_.Close(); }
+    // Renames the closed file over the target.
+    bool Replace() {
+        if (::rename(path_.c_str(), target_.c_str()) != 0) return false;
+        path_.clear();
+        return true;
+    }
+
+private:
+    std::string target_;
+    std::string path_;
+    Descriptor file_{-1};
+};
 
 }  // namespace
 
@@ -137,26 +175,20 @@ bool CopyFileWithCancel(const std::string& source, const std::string& target, st
     if (::flock(in.get(), LOCK_SH | LOCK_NB) != 0) return false;
     if (Cancelled(cancelFlag)) return false;  // nothing touched yet
 
-    const mode_t mode = (sourceInfo.st_mode & 07777) | S_IWUSR;  // writable while it is written
-    Descriptor out(OpenTarget(target, mode));
+    Descriptor held(-1);
+    if (!HoldExistingTarget(target, held)) return false;
+    TemporaryFile out(target, (sourceInfo.st_mode & 07777) | S_IWUSR);  // writable while it is written
     if (out.get() < 0) return false;
     ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
-    bool copied = CopyData(in.get(), out.get(), cancelFlag);
-    if (copied) {
-        const timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
-        ::futimens(out.get(), times);
-        // A read-only source makes a read-only copy, as on Windows.
-        if (!(sourceInfo.st_mode & S_IWUSR)) ::fchmod(out.get(), sourceInfo.st_mode & 07777);
-        copied = out.Close();
-    }
-    if (!copied) {
-        // The target was already replaced when the copy began: what is left of it
-        // is a partial file, whether the copy failed or was cancelled.
-        out.Close();
-        ::unlink(target.c_str());
-    }
-    return copied;
+    // The target is untouched until the copy is whole; a cancel or a failure
+    // before that only removes the temporary file.
+    if (!CopyData(in.get(), out.get(), cancelFlag)) return false;
+    const timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
+    ::futimens(out.get(), times);
+    // A read-only source makes a read-only copy, as on Windows.
+    if (!(sourceInfo.st_mode & S_IWUSR)) ::fchmod(out.get(), sourceInfo.st_mode & 07777);
+    return out.Close() && out.Replace();
 }
 
 }  // namespace platform

@@ -22,18 +22,32 @@ bool CancelRequested(const TRestoreJob& job) {
     return job.CancelRequested && std::atomic_ref<std::int32_t>(*job.CancelRequested).load() != 0;
 }
 
-// Reports and copies one file; a copy ended by the cancel flag is not a failure.
-void RestoreFile(const std::string& source, const std::string& target, TRestoreJob& job) {
+// Names something of the backup that was not restored, as a file's failure is named.
+void ReportFailed(const std::string& source, TRestoreJob& job) {
     job.MainForm->RestoreProgress(source);
-    if (!platform::CopyFileWithCancel(source, target, job.CancelRequested) && !CancelRequested(job)) {
-        job.MainForm->RestoreItemFailed(source);
-    }
+    job.MainForm->RestoreItemFailed(source);
 }
 
-// Copies a folder element: its folder is created when missing (one level) and
-// skipped silently when that fails.
+// Reports and copies one file. A copy ended by the cancel flag is not a failure
+// but the end of the restoration: rrCancelledWhileCopying, also for the last file.
+TRestoreResult RestoreFile(const std::string& source, const std::string& target, TRestoreJob& job) {
+    job.MainForm->RestoreProgress(source);
+    if (platform::CopyFileWithCancel(source, target, job.CancelRequested)) return rrCompleted;
+    if (CancelRequested(job)) return rrCancelledWhileCopying;
+    job.MainForm->RestoreItemFailed(source);
+    return rrCompleted;
+}
+
+// Copies a folder: its target is created when missing (one level). A target
+// that is missing and cannot be made, or is no folder, gets one failure line
+// naming the source folder, and its content is not visited.
 TRestoreResult RestoreFolderElement(const std::string& source, const std::string& target, TRestoreJob& job) {
-    if (!platform::PathExists(target) && !platform::MakeFolder(target)) return rrCompleted;
+    const std::string folder = WithoutTrailingSeparator(target);
+    if (!platform::PathExists(folder)) platform::MakeFolder(folder);
+    if (!platform::IsFolder(folder)) {
+        ReportFailed(source, job);
+        return rrCompleted;
+    }
     return CopyFolder(source, target, job);
 }
 
@@ -59,8 +73,8 @@ TRestoreResult CopyFolderBackup(TRestoreJob& job) {
         if (platform::EndsWithSeparator(source)) {
             const TRestoreResult result = RestoreFolderElement(source, target, job);
             if (result != rrCompleted) return result;
-        } else {
-            RestoreFile(source, target, job);
+        } else if (const TRestoreResult result = RestoreFile(source, target, job); result != rrCompleted) {
+            return result;
         }
     }
     return rrCompleted;
@@ -122,8 +136,8 @@ TRestoreResult CopyFolder(const std::string& source, const std::string& destinat
         if (entry.isFolder) {
             const TRestoreResult result = RestoreFolderElement(from + kPathSeparator, to + kPathSeparator, job);
             if (result != rrCompleted) return result;
-        } else {
-            RestoreFile(from, to, job);
+        } else if (const TRestoreResult result = RestoreFile(from, to, job); result != rrCompleted) {
+            return result;
         }
     }
     return rrCompleted;

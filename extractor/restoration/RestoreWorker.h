@@ -20,6 +20,9 @@ TRestoreResult RestoreThreadProc(TRestoreJob& job) noexcept;
 void ClearFolder(const std::string& folder, const platform::ManualResetEvent& stopEvent);
 
 // Copies everything below source into destination (both ending with the
-// separator) with the platform's copy, reporting each file. Returns
-// rrCompleted, or rrCancelledWhileCopying once the stop event is signalled.
+// separator) with the platform's copy, reporting each file. Every file and
+// folder ends either restored or named in a failure report (a folder that
+// cannot be made is named once, by its source path). Returns rrCompleted, or
+// rrCancelledWhileCopying once the stop event is signalled or the cancel flag
+// has ended a copy.
 TRestoreResult CopyFolder(const std::string& source, const std::string& destination, TRestoreJob& job);

@@ -91,8 +91,14 @@ void ZipRestoreHandlers::UnzipperConfirmProcessItem(TUnZipper& sender, TZipItem&
     const std::string relative = WithPlatformSeparators(NormalisedItemName(item.FileName()));
     item.TargetName = relative;
     if (saved.size() <= relative.size() || saved.compare(saved.size() - relative.size(), relative.size(), relative) != 0) {
-        // No element claimed the item: there is no destination to write it to.
+        // No element claimed the item (the listing refused its name): there is
+        // no destination to write it to, and it is not restored. It is named,
+        // so that the log never reads as if the whole backup had come back.
         confirm = false;
+        if (!stopEvent_.IsSignalled()) {
+            receiver_.RestoreProgress(relative);
+            receiver_.RestoreItemFailed(relative);
+        }
         return;
     }
     sender.SetBaseDirectory(saved.substr(0, saved.size() - relative.size()));

@@ -15,7 +15,7 @@
 // claims only the item of exactly its name, so that a.txt does not claim
 // a.txt.bak. The first element in list order that claims an item wins; names
 // compare exactly, with "\" in stored names read as "/". An item that no element
-// claims keeps its TargetName and is skipped by the confirm handler.
+// claims keeps its TargetName; the confirm handler skips it with a failure report.
 void AssignZipTargets(TUnZipper& unzipper, const std::vector<std::string>& elementNames,
                       const std::vector<std::string>& destinationFolders);
 
@@ -28,7 +28,8 @@ public:
 
     // Splits TargetName back into the destination folder, which becomes the
     // component's BaseDirectory (raising ENoSuchDirectory when it is gone), and
-    // the item's name, which is reported and kept as TargetName.
+    // the item's name, which is reported and kept as TargetName. An item that no
+    // element claimed is skipped and reported as failed.
     void UnzipperConfirmProcessItem(TUnZipper& sender, TZipItem& item, TProcessType processType, bool& confirm);
     // Aborts the item in hand once a stop is requested.
     void UnzipperArchiveItemProgress(TUnZipper& sender, TZipItem& item, int progress, bool& abort);

@@ -24,6 +24,16 @@ file(READ "${WORK}/restored/Documents/letter.txt" letter)
 if(NOT letter STREQUAL "Dear reader")
     message(FATAL_ERROR "restore: Documents/letter.txt holds '${letter}'")
 endif()
+# Again over the first copy: each file is renamed over its earlier copy, and no
+# temporary file stays.
+file(WRITE "${WORK}/restored/notes.txt" "older notes")
+expect("restore over an earlier copy" 0 ARGS restore --to "${folder}/restored" "${folder}/sample.lxi"
+    OUT "Operation completed successfully.")
+file(READ "${WORK}/restored/notes.txt" notes)
+file(GLOB_RECURSE leftovers "${WORK}/restored/*.tmp")
+if(NOT notes STREQUAL "notes" OR leftovers)
+    message(FATAL_ERROR "restore over an earlier copy: notes.txt holds '${notes}'; left: ${leftovers}")
+endif()
 expect("restore to a missing folder" 5 ARGS restore --json --to "${folder}/missing" "${folder}/sample.lxi"
     OUT "\"result\": 4" "Operation aborted due to error.")
 file(RENAME "${WORK}/Sample backup 2024-03-05_14-30.zip" "${WORK}/Sample backup 2024-02-01_09-00.zip")

@@ -149,6 +149,28 @@ TEST_F(Commands, ZipRestoreToAMissingFolderEndsAsAborted) {
     EXPECT_EQ(dir.read("out/b.txt"), "b");
 }
 
+TEST_F(Commands, RestoreNamesWhatItCannotRestoreAndExits1) {
+    // A folder backup into a folder that does not exist: each element is named.
+    std::string index = Index(false);
+    dir.write("Docs/Sub/a.txt", "a");
+    dir.write("Docs/b.txt", "b");
+    auto outcome = RunCli({"restore", "--to", dir.file("missing"), index});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "*** " + dir.file("Docs/Sub/") + " -- FAILED!\n*** " + dir.file("Docs/b.txt") +
+                               " -- FAILED!\nOperation completed. There were errors.\n");
+
+    // A ZIP backup whose items would leave the destination: each one is named.
+    index = Index(true);
+    ziptest::ZipWriter().Add("../evil.txt", "e").Add("/abs.txt", "a").Add("ok.txt", "ok").WriteTo(dir.file("Docs.zip"));
+    dir.mkdir("out");
+    outcome = RunCli({"restore", "--to", dir.file("out"), index});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "*** " + Sep("../evil.txt") + " -- FAILED!\n*** " + Sep("/abs.txt") +
+                               " -- FAILED!\nOperation completed. There were errors.\n");
+    EXPECT_EQ(dir.read("out/ok.txt"), "ok");
+    EXPECT_FALSE(dir.exists("evil.txt"));
+}
+
 TEST_F(Commands, DestinationsMustNameAnElement) {
     const std::string index = Index(false);
     dir.write("Docs/a=b.txt", "ab");

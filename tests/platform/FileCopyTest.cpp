@@ -21,6 +21,7 @@ TEST(FileCopy, CopiesOverAnExistingFileWithItsTime) {
     std::int32_t cancel = 0;
     ASSERT_TRUE(platform::CopyFileWithCancel(dir.file("src.bin"), dir.file("dst.bin"), &cancel));
     EXPECT_EQ(dir.read("dst.bin"), std::string(100000, 'x') + "end");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"dst.bin", "src.bin"}));
     const auto copied = fs::last_write_time(dir.file("dst.bin"));
     EXPECT_LT(std::chrono::abs(copied - stamp), std::chrono::seconds(3));
 }
@@ -53,6 +54,7 @@ TEST(FileCopy, RefusesMissingSourceReadOnlyAndLockedTargets) {
         EXPECT_FALSE(platform::CopyFileWithCancel(dir.file("src"), dir.file("locked"), &cancel));
     }
     EXPECT_EQ(dir.read("locked"), "kept too");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"locked", "readonly", "src"}));
 }
 
 TEST(FileCopy, RefusesASourceThatAnotherHolds) {

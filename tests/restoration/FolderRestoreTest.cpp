@@ -4,6 +4,9 @@
 #include <atomic>
 #include <filesystem>
 
+#ifndef _WIN32
+#include "FileSizeLimit.h"
+#endif
 #include "RecordingReceiver.h"
 #include "TempDir.h"
 #include "platform/Event.h"
@@ -126,13 +129,28 @@ TEST_F(FolderRestore, EachElementGoesToItsOwnDestination) {
     EXPECT_FALSE(dir.exists("two/Docs"));
 }
 
-TEST_F(FolderRestore, MissingDestinationSkipsFoldersAndFailsFiles) {
+TEST_F(FolderRestore, AMissingDestinationNamesEveryElementAsFailed) {
     run.elements = Seps({"Docs/", "x.txt", "y.txt"});
     AllTo("missing/");
     EXPECT_EQ(run.Run(), rrCompleted);
     EXPECT_FALSE(dir.exists("missing"));
-    EXPECT_EQ(run.receiver.Progress(), (Names{Source("x.txt"), Source("y.txt")}));
-    EXPECT_EQ(run.receiver.Failures(), (Names{Source("x.txt"), Source("y.txt")}));
+    const Names all{Source("Docs/"), Source("x.txt"), Source("y.txt")};
+    EXPECT_EQ(run.receiver.Progress(), all);
+    EXPECT_EQ(run.receiver.Failures(), all);
+}
+
+TEST_F(FolderRestore, AFolderThatCannotBeMadeIsNamedOnceAndTheRestGoesOn) {
+    dir.write("dest/Docs/sub", "a file where the folder goes");
+    dir.write("dest/Other", "a file where the element goes");
+    dir.write("backup/Other/o.txt", "o");
+    run.elements = Seps({"Other/", "Docs/", "x.txt"});
+    AllTo("dest/");
+    EXPECT_EQ(run.Run(), rrCompleted);
+    EXPECT_EQ(run.receiver.Failures(), (Names{Source("Other/"), Source("Docs/sub/")}));
+    EXPECT_EQ(dir.read("dest/Docs/sub"), "a file where the folder goes");
+    EXPECT_EQ(dir.read("dest/Other"), "a file where the element goes");
+    EXPECT_EQ(dir.read("dest/Docs/a.txt"), "a");
+    EXPECT_EQ(dir.read("dest/x.txt"), "x");
 }
 
 TEST_F(FolderRestore, EmptyFoldersAreCreatedWithoutAnyReport) {
@@ -209,6 +227,54 @@ TEST_F(FolderRestore, CancelDuringACopyAbandonsItWithoutAFailureOrAPartialFile) 
     EXPECT_TRUE(run.receiver.Failures().empty());
     EXPECT_EQ(run.receiver.messages.back().result, rrCancelledWhileCopying);
 }
+
+// A cancel that ends the copy of the last file is a cancel, never a success,
+// and the earlier copy of that file stays.
+struct LastCopyCase {
+    const char* name;
+    Names elements;
+    const char* lastFile;  // below the backup and the destination
+};
+
+class CancelDuringTheLastCopy : public FolderRestore, public testing::WithParamInterface<LastCopyCase> {};
+
+TEST_P(CancelDuringTheLastCopy, EndsAsCancelledAndKeepsTheEarlierFile) {
+    const LastCopyCase& c = GetParam();
+    dir.write(std::string("dest/") + c.lastFile, "earlier copy");
+    run.elements = Seps(c.elements);
+    AllTo("dest/");
+    run.receiver.onProgress = [&](const std::string& name) {
+        if (name == Source(c.lastFile)) run.CancelNow();
+    };
+    EXPECT_EQ(run.Run(), rrCancelledWhileCopying);
+    EXPECT_EQ(run.receiver.Progress().back(), Source(c.lastFile));
+    EXPECT_TRUE(run.receiver.Failures().empty());
+    EXPECT_EQ(run.receiver.messages.back().result, rrCancelledWhileCopying);
+    EXPECT_EQ(dir.read(std::string("dest/") + c.lastFile), "earlier copy");
+}
+
+INSTANTIATE_TEST_SUITE_P(Elements, CancelDuringTheLastCopy,
+                         testing::Values(LastCopyCase{"FileElement", {"Docs/", "x.txt", "y.txt"}, "y.txt"},
+                                         LastCopyCase{"InAFolderElement", {"x.txt", "Docs/"}, "Docs/sub/b.txt"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+#ifndef _WIN32
+TEST_F(FolderRestore, AFullDiskInTheMiddleOfAFileKeepsTheEarlierCopyAndNamesIt) {
+    dir.write("backup/big.bin", std::string(3 << 20, 'b'));
+    dir.write("dest/big.bin", "earlier copy");
+    run.elements = Seps({"big.bin", "x.txt"});
+    AllTo("dest/");
+    {
+        testsupport::FileSizeLimit full(1 << 20);
+        ASSERT_TRUE(full.Active());
+        EXPECT_EQ(run.Run(), rrCompleted);
+    }
+    EXPECT_EQ(run.receiver.Failures(), Names{Source("big.bin")});
+    EXPECT_EQ(dir.read("dest/big.bin"), "earlier copy");
+    EXPECT_EQ(dir.read("dest/x.txt"), "x");
+    EXPECT_EQ(dir.names("dest"), (Names{"big.bin", "x.txt"}));
+}
+#endif
 
 TEST_F(FolderRestore, CancelBetweenElementsStopsBeforeTheNext) {
     run.elements = Seps({"x.txt", "y.txt"});

@@ -176,29 +176,39 @@ TEST_F(ZipBackup, CancelDuringAnItemDeletesItsPartAndKeepsWhatCameBefore) {
     std::string big(4 << 20, '\0');
     for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 7919) >> 5);
     Make(ZipWriter().Add("first.txt", "first").Add("big.bin", big, 8).Add("last.txt", "last"));
+    dir.write("dest/big.bin", "earlier copy");
     receiver.onProgress = [&](const std::string& name) {
         if (name == "big.bin") CancelNow();
     };
     EXPECT_EQ(Restore(), rrAborted);
     EXPECT_EQ(dir.read("dest/first.txt"), "first");
-    EXPECT_FALSE(dir.exists("dest/big.bin"));
+    EXPECT_EQ(dir.read("dest/big.bin"), "earlier copy");
     EXPECT_FALSE(dir.exists("dest/last.txt"));
+    EXPECT_EQ(dir.names("dest"), (Names{"big.bin", "first.txt"}));
     EXPECT_TRUE(receiver.Failures().empty());
     EXPECT_EQ(Log(), Names{"Operation canceled by user."});
 }
 
-TEST_F(ZipBackup, ADamagedItemIsNamedByItsPathBelowTheDestination) {
+TEST_F(ZipBackup, ADamagedItemIsNamedAndNeverReplacesAnEarlierCopy) {
     ziptest::Entry bad;
-    bad.name = "Docs/bad.txt";
     bad.data = "content";
     bad.crc = 12345;
-    Make(ZipWriter().Add(bad).Add("Docs/good.txt", "good"));
+    bad.name = "Docs/bad.txt";
+    ZipWriter zip;
+    zip.Add(bad);
+    bad.name = "Docs/over.txt";
+    zip.Add(bad).Add("Docs/good.txt", "good");
+    Make(zip);
+    dir.write("dest/Docs/over.txt", "earlier copy");
     EXPECT_EQ(Restore(), rrCompleted);
     EXPECT_EQ(dir.read("dest/Docs/good.txt"), "good");
-    EXPECT_EQ(receiver.Failures(), Seps({"Docs/bad.txt"}));
+    EXPECT_EQ(dir.read("dest/Docs/bad.txt"), "content");  // nothing was there: the best we could read
+    EXPECT_EQ(dir.read("dest/Docs/over.txt"), "earlier copy");
+    EXPECT_EQ(receiver.Failures(), Seps({"Docs/bad.txt", "Docs/over.txt"}));
+    EXPECT_EQ(Log().back(), "Operation completed. There were errors.");
 }
 
-TEST_F(ZipBackup, ItemsThatNoElementClaimsAreNotWritten) {
+TEST_F(ZipBackup, ItemsThatNoElementClaimsAreNamedAsFailedAndNotWritten) {
     Make(ZipWriter().Add("a.txt", "a").Add("b.txt", "b"));
     listing.elementNames = {"a.txt"};
     destinations = {dir.file("dest/")};
@@ -206,7 +216,25 @@ TEST_F(ZipBackup, ItemsThatNoElementClaimsAreNotWritten) {
     EXPECT_EQ(dir.read("dest/a.txt"), "a");
     EXPECT_FALSE(dir.exists("dest/b.txt"));
     EXPECT_FALSE(fs::exists(fs::current_path() / "b.txt"));
-    EXPECT_EQ(receiver.Progress(), Names{"a.txt"});
+    EXPECT_EQ(receiver.Failures(), Names{"b.txt"});
+}
+
+TEST_F(ZipBackup, EveryItemWithARefusedNameIsNamedInAFailureLine) {
+    Make(ZipWriter()
+             .Add("../evil.txt", "e")
+             .Add("/abs.txt", "a")
+             .Add("Docs/../../up.txt", "u")
+             .Add("Docs/ok.txt", "ok")
+             .Add("ok.txt", "ok"));
+    ASSERT_EQ(listing.elementNames, Seps({"Docs/", "ok.txt"}));
+    EXPECT_EQ(Restore(), rrCompleted);
+    EXPECT_EQ(dir.read("dest/Docs/ok.txt"), "ok");
+    EXPECT_EQ(dir.read("dest/ok.txt"), "ok");
+    EXPECT_EQ(Log(), (Names{"*** " + Sep("../evil.txt") + " -- FAILED!", "*** " + Sep("/abs.txt") + " -- FAILED!",
+                            "*** " + Sep("Docs/../../up.txt") + " -- FAILED!",
+                            "Operation completed. There were errors."}));
+    EXPECT_EQ(dir.names(), (Names{"backup.zip", "dest"}));
+    EXPECT_EQ(dir.names("dest"), (Names{"Docs", "ok.txt"}));
 }
 
 }  // namespace

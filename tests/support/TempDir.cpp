@@ -1,5 +1,6 @@
 #include "TempDir.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -70,6 +71,15 @@ bool TempDir::exists(std::string_view relative) const {
 }
 
 void TempDir::mkdir(std::string_view relative) const { fs::create_directories(file(relative)); }
+
+std::vector<std::string> TempDir::names(std::string_view relative) const {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(relative.empty() ? path_ : fs::path(file(relative)))) {
+        found.push_back(entry.path().filename().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
 
 std::string ReadFileBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace testsupport {
 
@@ -39,6 +40,9 @@ public:
     std::string read(std::string_view relative) const;
     bool exists(std::string_view relative) const;
     void mkdir(std::string_view relative) const;
+    // The names in a folder below ("" for the folder itself), sorted: shows what
+    // a test left there, temporary files included.
+    std::vector<std::string> names(std::string_view relative = "") const;
 
 private:
     std::filesystem::path path_;

@@ -176,7 +176,7 @@ void ItemExtractor::Extract(const std::string& name, const EntryRecord& record, 
     std::optional<platform::OutputFile> file = folder.CreateOutputFile(path->file, error);
     if (!file) ThrowTargetError(error, folder.Path() + path->file);
 
-    // From here on the file is deleted unless Finish keeps it.
+    // From here on the data goes to a temporary file, deleted unless Finish puts it in place.
     WriteData(record, dataStart, *file, progress);
 }
 
@@ -205,9 +205,14 @@ void ItemExtractor::WriteData(const EntryRecord& record, std::uint64_t dataStart
     sink.Flush();
     if (sink.Written() != record.uncompressedSize) throw DamagedArchive("an item's data gives fewer bytes than declared");
 
-    if (!file.Finish(DecodeDosDateTime(record.dosDate, record.dosTime), AttributesOf(record)))
+    // Data whose CRC-32 is wrong never replaces a file that is there; with nothing
+    // there it is kept, as the best that could be read, and still reported.
+    const bool intact = sink.Crc() == record.crc32;
+    const platform::Placement placement = intact ? platform::Placement::ReplaceExisting
+                                                 : platform::Placement::KeepExisting;
+    if (!file.Finish(DecodeDosDateTime(record.dosDate, record.dosTime), AttributesOf(record), placement))
         throw ItemError(TErrorClass::ecInOutError, zecWriteFailed, "Cannot write " + file.Path());
-    if (sink.Crc() != record.crc32) throw EZipBadCRC(file.Path() + ": CRC-32 mismatch");
+    if (!intact) throw EZipBadCRC(file.Path() + ": CRC-32 mismatch");
 }
 
 platform::ConfinedFolder& ItemExtractor::TargetFolder(const ExtractSettings& settings,

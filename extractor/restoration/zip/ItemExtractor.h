@@ -34,11 +34,13 @@ public:
     ItemExtractor(ArchiveReader& reader, NameRules rules);
     ~ItemExtractor();
 
-    // Throws: ItemError and the public EZip*/ENoSuchDirectory classes for a
-    // failed item (a partly written file is deleted first; after a CRC
-    // mismatch, EZipBadCRC, the file stays); EAbortProgress (Deflate and
-    // Deflate64) or EUserAbort (other methods) when progress asks to abort;
-    // whatever the progress callback throws.
+    // The item replaces a file at its target only once its data is complete,
+    // of the declared size and with the right CRC-32; until then that file stays
+    // as it was. Throws: ItemError and the public EZip*/ENoSuchDirectory classes
+    // for a failed item (nothing partly written stays; after a CRC mismatch,
+    // EZipBadCRC, the data stays under the target name only when no file was
+    // there); EAbortProgress (Deflate and Deflate64) or EUserAbort (other
+    // methods) when progress asks to abort; whatever the progress callback throws.
     void Extract(const std::string& name, const EntryRecord& record, const ExtractSettings& settings,
                  const ProgressCallback& progress);
 

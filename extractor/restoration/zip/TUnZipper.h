@@ -37,7 +37,7 @@ enum TZipErrorCode : int {
     zecCannotCreateFile = 9,   // ecFileCreateError: read-only, locked, a folder or device is there
     zecWriteFailed = 10,       // ecInOutError: writing failed (disk full)
     zecReadFailed = 11,        // ecInOutError: reading the archive failed
-    zecBadCRC = 23,            // ecArchive: the written data's CRC-32 differs; the file stays
+    zecBadCRC = 23,            // ecArchive: the written data's CRC-32 differs; kept only where no file was
 };
 
 enum TExtractOption : unsigned { eoCreateDirs = 1u << 0, eoRestorePath = 1u << 1 };
