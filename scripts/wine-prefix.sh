@@ -33,6 +33,12 @@ if [ ! -f "$prefix/.extractor-ready" ]; then
     touch "$prefix/.extractor-ready"
 fi
 
+# Wine links the user's documents folder to the home folder; the program
+# restores there by default, so the prefix keeps a documents folder of its own.
+for docs in "$prefix"/drive_c/users/*/Documents; do
+    if [ -L "$docs" ]; then rm -f "$docs" && mkdir -p "$docs"; fi
+done
+
 # Restart the server when the display changed: windows need the display the
 # server's desktop was started with.
 stamp="$prefix/.extractor-display"

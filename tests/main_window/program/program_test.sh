@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Starts Extractor.exe as a separate process the way a user does: copied beside
+# a sample backup and double-clicked (started in that folder). Waits for its
+# window by title, presses Restore, and checks the log's last line and the files
+# restored into the documents folder. A second start in a folder without any
+# index must show the "No archive indexes" box before the window.
+# Usage: program_test.sh WINE_RUN EXTRACTOR_EXE WINDOW_PROBE_EXE MAKE_SAMPLE_INDEX_EXE
+set -euo pipefail
+wine_run=$1 extractor=$2 probe_exe=$3 make_index=$4
+title="Lumavex backup restoration utility"
+prefix=${EXTRACTOR_WINEPREFIX:?}
+
+work=$(mktemp -d)
+program=""
+cleanup() {
+    [ -n "$program" ] && kill "$program" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"; }
+probe() { "$wine_run" "$probe_exe" "$@"; }
+fail() { echo "program_test: $*" >&2; exit 1; }
+
+# The sample backup: its index and its stamped ZIP archive.
+mkdir -p "$work/disc"
+"$wine_run" "$make_index" "$(winpath "$work/disc")" >/dev/null
+rm "$work/disc/sample-xml.lxi"
+mkdir -p "$work/tree/Letters"
+printf 'Dear reader,\r\nthis letter was restored.\r\n' >"$work/tree/Letters/letter.txt"
+printf 'notes\r\n' >"$work/tree/notes.txt"
+(cd "$work/tree" && zip -q -r -X "$work/disc/Sample backup 2024-03-05_14-30.zip" .)
+cp "$extractor" "$work/disc/Extractor.exe"
+
+# Restored files land in the documents folder of the prefix's user.
+docs=$(ls -d "$prefix"/drive_c/users/*/Documents | grep -v /Public/ | head -n 1)
+rm -rf "$docs/Letters" "$docs/notes.txt"
+
+(cd "$work/disc" && exec "$wine_run" ./Extractor.exe) &
+program=$!
+probe wait "$title" 180 || fail "the main window did not appear"
+destination=$(probe edit "$title" | tr -d '\r')
+case "$destination" in *Documents\\) ;; *) fail "unexpected destination '$destination'" ;; esac
+probe click "$title" "Restore" || fail "no Restore button"
+last=""
+for _ in $(seq 1 600); do
+    last=$(probe log "$title" | tr -d '\r' | tail -n 1)
+    [ "$last" = "Operation completed successfully." ] && break
+    sleep 0.2
+done
+[ "$last" = "Operation completed successfully." ] || fail "last log line: '$last'"
+cmp -s "$work/tree/Letters/letter.txt" "$docs/Letters/letter.txt" || fail "Letters\\letter.txt not restored"
+cmp -s "$work/tree/notes.txt" "$docs/notes.txt" || fail "notes.txt not restored"
+probe close "$title"
+probe gone "$title" 60 || fail "the window did not close"
+wait "$program" || fail "Extractor.exe ended with status $?"
+program=""
+rm -rf "$docs/Letters" "$docs/notes.txt"
+
+# Without an index: the box first, then the window.
+mkdir "$work/empty"
+cp "$extractor" "$work/empty/Extractor.exe"
+(cd "$work/empty" && exec "$wine_run" ./Extractor.exe) &
+program=$!
+probe wait "No archive indexes" 180 || fail "no 'No archive indexes' box"
+probe wait "$title" 1 && fail "the main window showed before the box"
+probe key "No archive indexes" return
+probe wait "$title" 60 || fail "the main window did not follow the box"
+probe close "$title"
+probe gone "$title" 60 || fail "the window did not close"
+wait "$program" || fail "Extractor.exe ended with status $?"
+program=""
+echo "program_test: passed"
