@@ -20,7 +20,7 @@ packages=(
     # Windows cross build (posix thread model: std::thread, GoogleTest)
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
     # running Windows tests
-    wine wine64 wine32:i386 qemu-user xvfb xauth xdotool imagemagick
+    wine wine64 wine32:i386 fonts-wine qemu-user xvfb xauth xdotool imagemagick
     # fetching Debian source packages for the cross build
     dpkg-dev
     # the demo's sample backup

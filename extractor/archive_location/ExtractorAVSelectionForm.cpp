@@ -1,6 +1,7 @@
 #include "archive_location/ExtractorAVSelectionForm.h"
 
 #include "localisation/WindowLangResDesign.h"
+#include "resources/ProgramFont.h"
 
 using namespace ui;
 
@@ -13,6 +14,7 @@ const FormDesign& ArchiveVariantSelectionFormDesign() {
         .borderIcons = biSystemMenu,
         .position = TPosition::poOwnerFormCenter,
         .showHint = true,
+        .font = kProgramWindowFont,
         .components = {
             {.kind = Kind::Button, .name = "CancelBtn", .caption = "Cancel", .bounds = {316, 204, 75, 25},
              .anchors = akRight | akBottom, .options = opt::Cancel, .modalResult = mrCancel},
@@ -21,15 +23,15 @@ const FormDesign& ArchiveVariantSelectionFormDesign() {
             {.kind = Kind::GroupBox, .name = "GroupBox", .bounds = {4, 4, 387, 192},
              .anchors = akLeft | akTop | akRight | akBottom},
             {.kind = Kind::Label, .name = "avsfInvitationLbl", .parent = "GroupBox",
-             .caption = "Please select which one do you prefer to work with:", .bounds = {8, 48, 370, 13}},
+             .caption = "Please select which one do you prefer to work with:", .bounds = {8, 60, 370, 13}},
             {.kind = Kind::Label, .name = "avsfExplanationLbl", .parent = "GroupBox",
              .caption = "The lastest version of archive was not found. But there are several files and/or folders "
                         "that seems to be the previous versions of the same archive.",
-             .bounds = {8, 16, 370, 28}, .anchors = akLeft | akTop | akRight, .options = opt::WordWrap},
+             .bounds = {8, 16, 370, 41}, .anchors = akLeft | akTop | akRight, .options = opt::WordWrap},
             {.kind = Kind::ListView, .name = "avListView", .parent = "GroupBox",
              .hint = "List of available archive versions, its locations relative to current folder and its "
                      "creation times (uncertain; based upon names)",
-             .bounds = {8, 64, 370, 120}, .anchors = akLeft | akTop | akRight | akBottom,
+             .bounds = {8, 76, 370, 108}, .anchors = akLeft | akTop | akRight | akBottom,
              .options = opt::ReadOnly | opt::RowSelect | opt::KeepSelection,
              .columns = {{.caption = "Archive location and name", .autoSize = true},
                          {.caption = "Creation date", .width = 155}}},

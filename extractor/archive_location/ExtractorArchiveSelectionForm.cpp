@@ -5,6 +5,7 @@
 #include "localisation/Langroutines.h"
 #include "localisation/MessageLists.h"
 #include "localisation/WindowLangResDesign.h"
+#include "resources/ProgramFont.h"
 #include "platform/DateTimeText.h"
 
 using namespace ui;
@@ -24,14 +25,15 @@ const FormDesign& ArchiveSelectionFormDesign() {
         .size = {390, 255},
         .borderStyle = TBorderStyle::bsSizeToolWin,
         .position = TPosition::poOwnerFormCenter,
+        .font = kProgramWindowFont,
         .components = {
             {.kind = Kind::GroupBox, .name = "GroupBox", .bounds = {4, 4, 374, 180},
              .anchors = akLeft | akTop | akRight | akBottom},
-            {.kind = Kind::Label, .name = "asfExplanationLbl", .parent = "GroupBox", .bounds = {8, 16, 358, 26},
+            {.kind = Kind::Label, .name = "asfExplanationLbl", .parent = "GroupBox", .bounds = {8, 16, 358, 39},
              .anchors = akLeft | akTop | akRight, .options = opt::WordWrap},
             {.kind = Kind::Label, .name = "asfExplanation2Lbl", .parent = "GroupBox",
-             .caption = "Click on a '+' sign to examine the contents of archive.", .bounds = {8, 44, 358, 13}},
-            {.kind = Kind::TreeView, .name = "TreeView", .parent = "GroupBox", .bounds = {8, 60, 358, 112},
+             .caption = "Click on a '+' sign to examine the contents of archive.", .bounds = {8, 57, 358, 13}},
+            {.kind = Kind::TreeView, .name = "TreeView", .parent = "GroupBox", .bounds = {8, 73, 358, 99},
              .anchors = akLeft | akTop | akRight | akBottom, .options = opt::ReadOnly | opt::ShowHint,
              .images = "TreeViewImageList", .indent = 19},
             {.kind = Kind::Button, .name = "OkBtn", .bounds = {216, 192, 75, 25}, .anchors = akRight | akBottom,

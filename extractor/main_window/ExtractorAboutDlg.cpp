@@ -1,6 +1,7 @@
 #include "main_window/ExtractorAboutDlg.h"
 
 #include "localisation/WindowLangResDesign.h"
+#include "resources/ProgramFont.h"
 
 using namespace ui;
 
@@ -17,10 +18,11 @@ const FormDesign& AboutDlgDesign() {
         .borderStyle = TBorderStyle::bsDialog,
         .borderIcons = biSystemMenu,
         .position = TPosition::poOwnerFormCenter,
+        .font = kProgramWindowFont,
         .components = {
             {.kind = Kind::Image, .name = "Image", .bounds = {8, 8, 129, 89}, .picture = "ABOUTPICTURE"},
             {.kind = Kind::Label, .name = "Label1", .caption = "Norvane Lumavex", .bounds = {144, 12, 216, 16},
-             .options = opt::AlignCenter, .font = FontDesign{.size = 10, .style = fsBold}},
+             .options = opt::AlignCenter, .font = FontDesign{.name = kProgramWindowFont.name, .size = 10, .style = fsBold}},
             {.kind = Kind::Label, .name = "Label2",
              .caption = "This program is a part of Norvane Lumavex program package", .bounds = {144, 72, 216, 26},
              .options = opt::AlignCenter | opt::WordWrap},
@@ -32,7 +34,7 @@ const FormDesign& AboutDlgDesign() {
              .bounds = {8, 116, 196, 13}, .options = opt::AlignRight},
             {.kind = Kind::Label, .name = "Label6", .caption = kProductSiteHost, .bounds = {204, 116, 156, 13},
              .options = opt::HandCursor,
-             .font = FontDesign{.style = fsBold | fsUnderline, .color = kLinkBlue}},
+             .font = FontDesign{.name = kProgramWindowFont.name, .style = fsBold | fsUnderline, .color = kLinkBlue}},
             {.kind = Kind::Button, .name = "OkBtn", .caption = "OK", .bounds = {146, 144, 75, 25},
              .options = opt::Default | opt::Cancel, .modalResult = mrOk},
             localisation::FormLangResDesign(),

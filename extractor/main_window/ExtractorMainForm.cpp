@@ -6,6 +6,7 @@
 #include "localisation/Langroutines.h"
 #include "localisation/MessageLists.h"
 #include "localisation/WindowLangResDesign.h"
+#include "resources/ProgramFont.h"
 #include "main_window/Extractorcommonfunctions.h"
 #include "platform/FileSystem.h"
 #include "platform/KnownFolders.h"
@@ -43,6 +44,7 @@ const FormDesign& MainFormDesign() {
         .size = {522, 447},
         .position = TPosition::poScreenCenter,
         .showHint = true,
+        .font = kProgramWindowFont,
         .components = {
             {.kind = Kind::GroupBox, .name = "RestorationOptionsGbox", .caption = "Restoration options",
              .bounds = {8, 4, 498, 280}, .anchors = kAllSides},
@@ -70,11 +72,11 @@ const FormDesign& MainFormDesign() {
              .bounds = {392, 136, 82, 25}, .anchors = kBottomRight, .action = "SetFolderForSelectedItemsActn"},
             {.kind = Kind::Memo, .name = "LogMemo", .bounds = {8, 288, 498, 64},
              .anchors = akLeft | akRight | akBottom, .options = opt::ReadOnly | opt::VertScroll},
-            {.kind = Kind::Button, .name = "ExtractBtn", .bounds = {256, 360, 75, 25}, .anchors = kBottomRight,
+            {.kind = Kind::Button, .name = "ExtractBtn", .bounds = {212, 360, 94, 25}, .anchors = kBottomRight,
              .action = "RestoreActn"},
-            {.kind = Kind::Button, .name = "CancelBtn", .bounds = {344, 360, 75, 25}, .anchors = kBottomRight,
+            {.kind = Kind::Button, .name = "CancelBtn", .bounds = {312, 360, 94, 25}, .anchors = kBottomRight,
              .action = "CancelActn"},
-            {.kind = Kind::Button, .name = "CloseBtn", .bounds = {432, 360, 75, 25}, .anchors = kBottomRight,
+            {.kind = Kind::Button, .name = "CloseBtn", .bounds = {412, 360, 94, 25}, .anchors = kBottomRight,
              .action = "CloseActn"},
             {.kind = Kind::MainMenu, .name = "MainMenu"},
             {.kind = Kind::MenuItem, .name = "File", .parent = "MainMenu", .caption = "&File"},

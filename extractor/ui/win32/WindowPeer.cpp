@@ -234,8 +234,35 @@ LRESULT ControlWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN: {
             LRESULT result = 0;
             if (ReflectToChild(message, wParam, lParam, result)) return result;
+            // A container (a group box) paints no background of its own: its
+            // children's labels and buttons get the dialog colour, as on the form.
+            if ((message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) && IsContainer()) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            }
             break;
         }
+        case WM_ERASEBKGND:
+            // The class paints no background for a container (a group box).
+            // Its own erase leaves its children alone, which paint themselves;
+            // a themed child asks for the background behind it with its own
+            // device context.
+            if (IsContainer()) {
+                const HDC dc = reinterpret_cast<HDC>(wParam);
+                RECT area;
+                GetClientRect(hwnd_, &area);
+                for (HWND child = WindowFromDC(dc) == hwnd_ ? GetWindow(hwnd_, GW_CHILD) : nullptr; child;
+                     child = GetWindow(child, GW_HWNDNEXT)) {
+                    if (!IsWindowVisible(child)) continue;
+                    RECT box;
+                    GetWindowRect(child, &box);
+                    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&box), 2);
+                    ExcludeClipRect(dc, box.left, box.top, box.right, box.bottom);
+                }
+                FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+                return TRUE;
+            }
+            break;
         default:
             break;
     }

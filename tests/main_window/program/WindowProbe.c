@@ -10,9 +10,11 @@
  *   WindowProbe menu TITLE ITEM         posts the command of the menu item with that text
  *   WindowProbe log TITLE               prints the text of the first multi-line edit
  *   WindowProbe edit TITLE              prints the text of the first single-line edit
+ *   WindowProbe tree TITLE              expands and selects the first node of its tree view
  *   WindowProbe close TITLE             posts the window its close request
  * Exit code 0 on success, 1 when the window or control is not found, 2 on bad usage. */
 #include <windows.h>
+#include <commctrl.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -119,6 +121,15 @@ int main(int argc, char** argv) {
     if (strcmp(command, "log") == 0 || strcmp(command, "edit") == 0) {
         HWND edit = Child(window, "Edit", NULL, strcmp(command, "log") == 0);
         return edit ? PrintText(edit) : 1;
+    }
+    if (strcmp(command, "tree") == 0) {
+        HWND tree = Child(window, WC_TREEVIEWA, NULL, -1);
+        if (!tree) return 1;
+        LPARAM first = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+        if (!first) return 1;
+        SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, first);
+        SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, first);
+        return 0;
     }
     if (strcmp(command, "close") == 0) {
         PostMessageA(window, WM_CLOSE, 0, 0);
