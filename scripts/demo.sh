@@ -62,3 +62,21 @@ mkdir -p "$sample/restored-older"
 "$cli" restore --version 1 --json --to "$sample/restored-older" "$sample/sample.lxi"
 echo "letter.txt says: $(tail -n 1 "$sample/restored-older/Documents/letter.txt")"
 mv "$sample/current.zip.away" "$sample/Sample backup 2024-03-05_14-30.zip"
+
+# The product itself: Extractor.exe beside the sample backup, as on a backup
+# disc, started under Wine. On the user's display when DISPLAY is set,
+# otherwise under Xvfb; either way Restore is pressed for the user.
+echo
+echo "== Extractor.exe: building the Windows program"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target Extractor window_probe make-sample-index >/dev/null
+tree=build/win32
+disc=$PWD/build/sample-disc
+rm -rf "$disc" && mkdir -p "$disc"
+cp "$sample/sample.lxi" "$sample"/*.zip "$tree/extractor/main_window/Extractor.exe" "$disc/"
+export EXTRACTOR_WINEPREFIX=$PWD/build/wine
+bash scripts/drive-extractor.sh "$disc"
+
+echo
+echo "== screenshots of every window"
+bash scripts/screenshots.sh build/screenshots
