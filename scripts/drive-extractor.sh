@@ -11,29 +11,22 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 tree=$PWD/build/win32
 export EXTRACTOR_WINEPREFIX=${EXTRACTOR_WINEPREFIX:-$PWD/build/wine}
-probe() { "$tree/wine-run" "$tree/tests/main_window/WindowProbe.exe" "$@"; }
-title="Lumavex backup restoration utility"
+wine_run=$tree/wine-run
+probe_exe=$tree/tests/main_window/WindowProbe.exe
+source scripts/program-driving.sh
 
-(cd "$folder" && exec "$tree/wine-run" ./Extractor.exe) &
-program=$!
-probe wait "$title" 180 || { echo "drive-extractor: no window" >&2; kill "$program"; exit 1; }
+start_program "$folder"
+probe wait "$title" 180 || { echo "drive-extractor: no window" >&2; exit 1; }
 destination=$(probe edit "$title" | tr -d '\r')
-echo "Extractor.exe lists:"
-echo "  destination: $destination"
 probe click "$title" "Restore"
-last=""
-for _ in $(seq 1 600); do
-    last=$(probe log "$title" | tr -d '\r' | tail -n 1)
-    case "$last" in Operation*) break ;; esac
-    sleep 0.2
-done
-echo "  last log line: $last"
-docs=$(ls -d "$EXTRACTOR_WINEPREFIX"/drive_c/users/*/Documents | grep -v /Public/ | head -n 1)
-echo "  restored into $destination, that is $docs:"
-(cd "$docs" && find . -mindepth 1 -maxdepth 3 | sort | sed "s|^|    |")
+echo "Extractor.exe restored the backup in $folder:"
+echo "  last log line: $(wait_log "$title" "Operation")"
+echo "  into $destination, that is $(documents_folder):"
+(cd "$(documents_folder)" && find . -mindepth 1 -maxdepth 3 | sort | sed "s|^|    |")
 if [ -n "${EXTRACTOR_HEADLESS:-}" ]; then
-    probe close "$title"
+    stop_program "$title" || true
 else
     echo "Close the window to end the demo."
+    wait "$program" || true
+    program=""
 fi
-wait "$program" || true

@@ -20,18 +20,9 @@ tree=$root/build/win32
 export EXTRACTOR_WINEPREFIX=${EXTRACTOR_WINEPREFIX:-$root/build/wine}
 wine_run=$tree/wine-run
 probe_exe=$tree/tests/main_window/WindowProbe.exe
-title="Lumavex backup restoration utility"
 mkdir -p "$out"
+source scripts/program-driving.sh
 
-work=$(mktemp -d)
-program=""
-cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"; }
-probe() { "$wine_run" "$probe_exe" "$@"; }
 # Saves the window with that title (its X window, frame included) as OUT/NAME.png.
 shoot() {
     xdotool mousemove 1279 1023  # no tooltip under the pointer
@@ -41,17 +32,6 @@ shoot() {
     import -window "$id" "$out/$2.png"
     echo "screenshots: $out/$2.png"
 }
-start() {  # start FOLDER: the program as a user starts it there
-    (cd "$1" && exec "$wine_run" ./Extractor.exe) &
-    program=$!
-}
-stop() {
-    probe close "$title"
-    probe gone "$title" 60
-    wait "$program" || true
-    program=""
-}
-
 # A disc with a backup, its index in both forms, and the program beside it.
 disc=$work/disc
 mkdir -p "$disc" "$work/tree/Documents/Budget" "$work/tree/Photos/2024"
@@ -63,10 +43,10 @@ printf 'Notes\r\n' >"$work/tree/notes.txt"
 (cd "$work/tree" && zip -q -r -X "$disc/Sample backup 2024-03-05_14-30.zip" .)
 (cd "$work/tree" && zip -q -r -X "$disc/Sample backup 2024-02-01_09-00.zip" .)
 cp "$tree/extractor/main_window/Extractor.exe" "$disc/"
-docs=$(ls -d "$EXTRACTOR_WINEPREFIX"/drive_c/users/*/Documents | grep -v /Public/ | head -n 1)
+docs=$(documents_folder)
 
 # Two indexes: the selection dialog comes first.
-start "$disc"
+start_program "$disc"
 probe wait "Select archive to open" 180
 probe tree "Select archive to open"
 shoot "Select archive to open" index-selection
@@ -74,10 +54,7 @@ probe key "Select archive to open" return
 probe wait "$title" 60
 shoot "$title" main-window
 probe click "$title" "Restore"
-for _ in $(seq 1 300); do
-    probe log "$title" | tr -d '\r' | grep -q "^Operation" && break
-    sleep 0.2
-done
+wait_log "$title" "Operation" >/dev/null
 shoot "$title" main-window-restored
 # Help > About with the mouse, as a user opens it.
 window_id=$(xdotool search --onlyvisible --name "^$title\$" | head -n 1)
@@ -87,33 +64,27 @@ xdotool mousemove --window "$window_id" 70 52 click 1
 probe wait "About" 60
 shoot "About" about
 probe key "About" return
-stop
+stop_program "$title" || true
 
 # Only the older version left, one index: the version dialog.
 rm "$disc/sample-xml.lxi"
 mv "$disc/Sample backup 2024-03-05_14-30.zip" "$work/current.zip"
-start "$disc"
+start_program "$disc"
 probe wait "Select the desired archive version" 180
 shoot "Select the desired archive version" version-selection
 probe key "Select the desired archive version" return
 probe wait "$title" 60
-stop
+stop_program "$title" || true
 mv "$work/current.zip" "$disc/Sample backup 2024-03-05_14-30.zip"
 
 # A German language file beside the program.
 cp extractor/resources/languages/Deutsch.lng "$disc/Extractor.lng"
-start "$disc"
+start_program "$disc"
 german="Lumavex Wiederherstellung von Sicherungen"
 probe wait "$german" 180
 shoot "$german" main-window-german
 probe click "$german" "Wiederherstellen"
-for _ in $(seq 1 300); do
-    probe log "$german" | tr -d '\r' | grep -q "^Vorgang" && break
-    sleep 0.2
-done
+wait_log "$german" "Vorgang" >/dev/null
 shoot "$german" main-window-german-restored
-probe close "$german"
-probe gone "$german" 60
-wait "$program" || true
-program=""
+stop_program "$german" || true
 echo "screenshots: restored files are in $docs"

@@ -7,18 +7,7 @@
 # Usage: program_test.sh WINE_RUN EXTRACTOR_EXE WINDOW_PROBE_EXE MAKE_SAMPLE_INDEX_EXE
 set -euo pipefail
 wine_run=$1 extractor=$2 probe_exe=$3 make_index=$4
-title="Lumavex backup restoration utility"
-prefix=${EXTRACTOR_WINEPREFIX:?}
-
-work=$(mktemp -d)
-program=""
-cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"; }
-probe() { "$wine_run" "$probe_exe" "$@"; }
+source "$(dirname "$0")/../../../scripts/program-driving.sh"
 fail() { echo "program_test: $*" >&2; exit 1; }
 
 # The sample backup: its index and its stamped ZIP archive.
@@ -31,42 +20,28 @@ printf 'notes\r\n' >"$work/tree/notes.txt"
 (cd "$work/tree" && zip -q -r -X "$work/disc/Sample backup 2024-03-05_14-30.zip" .)
 cp "$extractor" "$work/disc/Extractor.exe"
 
-# Restored files land in the documents folder of the prefix's user.
-docs=$(ls -d "$prefix"/drive_c/users/*/Documents | grep -v /Public/ | head -n 1)
+docs=$(documents_folder)
 rm -rf "$docs/Letters" "$docs/notes.txt"
 
-(cd "$work/disc" && exec "$wine_run" ./Extractor.exe) &
-program=$!
+start_program "$work/disc"
 probe wait "$title" 180 || fail "the main window did not appear"
 destination=$(probe edit "$title" | tr -d '\r')
 case "$destination" in *Documents\\) ;; *) fail "unexpected destination '$destination'" ;; esac
 probe click "$title" "Restore" || fail "no Restore button"
-last=""
-for _ in $(seq 1 600); do
-    last=$(probe log "$title" | tr -d '\r' | tail -n 1)
-    [ "$last" = "Operation completed successfully." ] && break
-    sleep 0.2
-done
+last=$(wait_log "$title" "Operation")
 [ "$last" = "Operation completed successfully." ] || fail "last log line: '$last'"
 cmp -s "$work/tree/Letters/letter.txt" "$docs/Letters/letter.txt" || fail "Letters\\letter.txt not restored"
 cmp -s "$work/tree/notes.txt" "$docs/notes.txt" || fail "notes.txt not restored"
-probe close "$title"
-probe gone "$title" 60 || fail "the window did not close"
-wait "$program" || fail "Extractor.exe ended with status $?"
-program=""
+stop_program "$title" || fail "Extractor.exe ended with status $?"
 rm -rf "$docs/Letters" "$docs/notes.txt"
 
 # Without an index: the box first, then the window.
 mkdir "$work/empty"
 cp "$extractor" "$work/empty/Extractor.exe"
-(cd "$work/empty" && exec "$wine_run" ./Extractor.exe) &
-program=$!
+start_program "$work/empty"
 probe wait "No archive indexes" 180 || fail "no 'No archive indexes' box"
 probe wait "$title" 1 && fail "the main window showed before the box"
 probe key "No archive indexes" return
 probe wait "$title" 60 || fail "the main window did not follow the box"
-probe close "$title"
-probe gone "$title" 60 || fail "the window did not close"
-wait "$program" || fail "Extractor.exe ended with status $?"
-program=""
+stop_program "$title" || fail "Extractor.exe ended with status $?"
 echo "program_test: passed"
