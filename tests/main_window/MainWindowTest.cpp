@@ -436,6 +436,32 @@ TEST_F(MainWindow, RestoringAFolderBackupToPerElementFoldersWithAFailureLine) {
                             "Operation completed. There were errors."}));
 }
 
+TEST_F(MainWindow, TheLogKeepsEveryFailureLineAndEndsWithTheOutcome) {
+    windowtest::WriteFolderBackup(programDir);
+    TExtrMainForm& w = Start();
+    target.mkdir("two/Docs/a.txt");   // folders stand where two files go
+    target.mkdir("two/readme.txt");
+    BrowserAnswers(FolderChoice::Chosen, target.file("two"));
+    Action("SetFolderForAllActn").Execute();
+    ASSERT_TRUE(Action("RestoreActn").Execute());
+    FinishRestoration();
+    EXPECT_EQ(Log(), (Names{"*** " + programDir.file("Docs/Docs/a.txt") + " -- FAILED!",
+                            "*** " + programDir.file("Docs/readme.txt") + " -- FAILED!",
+                            "Operation completed. There were errors."}));
+    EXPECT_EQ(target.read("two/Docs/sub/b.txt"), ContentOf(windowtest::kDocsB));
+
+    // A ZIP backup whose destination folder is gone: the extraction is aborted.
+    const std::string zipIndex = windowtest::WriteZipBackup(target, "zip");
+    ASSERT_EQ(w.OpenIndexFile(zipIndex), 0);
+    BrowserAnswers(FolderChoice::Chosen, target.file("gone"));
+    Action("SetFolderForAllActn").Execute();
+    ASSERT_TRUE(Action("RestoreActn").Execute());
+    FinishRestoration();
+    ASSERT_FALSE(Log().empty());
+    EXPECT_EQ(Log().back(), "Operation aborted due to error.");
+    EXPECT_THAT(Enabled(), ElementsAre(true, false, true, false, true, true));
+}
+
 TEST_F(MainWindow, CancelEndsTheRestorationAndTheWindowGuardsItselfMeanwhile) {
     windowtest::WriteIndexOnly(programDir);
     windowtest::WriteLargeZip(programDir, "Docs.zip", 32u << 20);
