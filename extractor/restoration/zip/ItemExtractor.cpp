@@ -169,6 +169,7 @@ void ItemExtractor::Extract(const std::string& name, const EntryRecord& record, 
         return;
     }
     CheckReadable(name, record);
+    if (record.dataLost) throw DamagedArchive(name + ": the item's data is cut off or damaged");
     const std::uint64_t dataStart = LocateItemData(reader_, record);
 
     platform::ConfinedFolder& folder = TargetFolder(settings, levels);

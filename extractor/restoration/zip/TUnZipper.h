@@ -130,7 +130,12 @@ public:
     std::string TempDirectory;
 
     // Closes any open archive, then opens the file and reads its directory.
+    // When the central directory is missing or damaged, the items are read
+    // from the local headers instead (see Recovered).
     void OpenArchive(const std::string& path);
+    // True when the open archive's items come from its local headers because
+    // its central directory could not be used.
+    bool Recovered() const;
     void CloseArchive();
     int GetCount() const;
     TZipItem& GetItem(int index);
