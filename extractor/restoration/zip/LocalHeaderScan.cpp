@@ -9,12 +9,14 @@
 #include "restoration/codecs/Crc32.h"
 #include "restoration/codecs/Decode.h"
 #include "restoration/codecs/Inflate.h"
+#include "restoration/zip/ZipErrors.h"
 #include "restoration/zip/ZipFormat.h"
 
 namespace zip {
 namespace {
 
 constexpr std::size_t kSearchChunk = 64 * 1024;
+constexpr std::size_t kSector = 512;  // the smallest piece the search reads around bytes that cannot be read
 constexpr std::size_t kLongestDescriptor = 24;  // signature, CRC-32, two 64-bit sizes
 constexpr std::uint8_t kHighestPlausibleVersion = 63;
 
@@ -94,7 +96,13 @@ public:
         std::unordered_map<std::string, std::size_t> byName;
         for (std::uint64_t at = 0; const auto offset = FindSignature(at);) {
             std::uint64_t next = *offset + 1;
-            if (auto entry = ReadItem(*offset, next)) {
+            std::optional<DirectoryEntry> entry;
+            try {
+                entry = ReadItem(*offset, next);
+            } catch (const ArchiveReadError&) {
+                next = *offset + 1;  // the header cannot be read: no item to name
+            }
+            if (entry) {
                 if (const auto earlier = byName.find(entry->name); earlier != byName.end())
                     superseded[earlier->second] = true;
                 byName[entry->name] = items.size();
@@ -113,11 +121,28 @@ public:
 private:
     std::optional<std::uint64_t> FindSignature(std::uint64_t at) {
         while (at < reader_.Size()) {
-            const std::size_t got = reader_.ReadSome(at, window_.data(), kSearchChunk + 3);
-            if (got < 4) return std::nullopt;
+            std::size_t got = 0;
+            try {
+                got = reader_.ReadSome(at, window_.data(), kSearchChunk + 3);
+            } catch (const ArchiveReadError&) {
+                // Up to the next sector boundary only, to keep what can be read
+                // before the bad spot (a sector further when fewer than a
+                // signature's bytes are left before it); a sector that cannot
+                // be read is passed over.
+                std::uint64_t boundary = (at / kSector + 1) * kSector;
+                if (boundary - at < 4) boundary += kSector;
+                try {
+                    got = reader_.ReadSome(at, window_.data(), static_cast<std::size_t>(boundary - at));
+                } catch (const ArchiveReadError&) {
+                    at = boundary;
+                    continue;
+                }
+            }
+            if (got == 0) return std::nullopt;
             for (std::size_t i = 0; i + 4 <= got; ++i)
                 if (Le32(&window_[i]) == kLocalHeaderSignature) return at + i;
-            at += got - 3;
+            if (at + got >= reader_.Size()) return std::nullopt;
+            at += got > 3 ? got - 3 : got;
         }
         return std::nullopt;
     }
@@ -164,7 +189,12 @@ private:
             if (r.compressedSize <= reader_.Size() - dataStart) next = dataStart + r.compressedSize;
             return entry;
         }
-        const std::optional<Descriptor> end = FindDataEnd(r, dataStart);
+        std::optional<Descriptor> end;
+        try {
+            end = FindDataEnd(r, dataStart);
+        } catch (const ArchiveReadError&) {
+            // Unreadable data: the item is named, and the scan looks on behind its header.
+        }
         if (!end) {
             r.dataLost = true;
             return entry;

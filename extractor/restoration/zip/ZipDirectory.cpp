@@ -71,6 +71,11 @@ bool HeadersFollow(const std::vector<std::uint8_t>& tail, std::size_t from) {
 EndRecord FindEndRecord(ArchiveReader& reader) {
     const std::uint64_t size = reader.Size();
     if (size < kEndSize) throw DamagedArchive("the file is too small to be a ZIP archive");
+    // Mostly there is no comment: then the last bytes are enough, and a bad
+    // spot before them does not matter.
+    std::uint8_t last[kEndSize];
+    reader.ReadExact(size - kEndSize, last, kEndSize, "the end of the archive");
+    if (Le32(last) == kEndSignature && Le16(last + 20) == 0) return ParseEnd(last, size - kEndSize);
     const std::size_t tailSize = static_cast<std::size_t>(std::min<std::uint64_t>(size, kEndSize + kMaxCommentSize));
     const std::uint64_t tailStart = size - tailSize;
     std::vector<std::uint8_t> tail(tailSize);
