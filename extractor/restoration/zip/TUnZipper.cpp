@@ -81,6 +81,7 @@ struct TUnZipper::Impl {
     std::vector<TZipItem> items;
     bool extracting = false;  // items must stay where they are while events run
     bool recovered = false;
+    std::optional<zip::ItemExtractor> verifier;  // made by the first VerifyItem, kept for its buffers
 
     void RefuseWhileExtracting(const char* operation) const {
         if (extracting) throw EArchiveException(std::string(operation) + " is not allowed while extracting");
@@ -141,6 +142,7 @@ bool TUnZipper::Recovered() const { return impl_->recovered; }
 
 void TUnZipper::CloseArchive() {
     impl_->RefuseWhileExtracting("CloseArchive");
+    impl_->verifier.reset();
     impl_->reader.reset();
     impl_->items.clear();
     impl_->items.shrink_to_fit();
@@ -202,5 +204,18 @@ void TUnZipper::ExtractTaggedItems() {
         if (!OnProcessItemFailure) std::rethrow_exception(failure);
         const Failure reported = Classify(failure);
         OnProcessItemFailure(*this, item, TProcessType::ptExtract, reported.errorClass, reported.code);
+    }
+}
+
+void TUnZipper::VerifyItem(int index) {
+    TZipItem& item = GetItem(index);
+    if (!impl_->verifier) impl_->verifier.emplace(*impl_->reader, zip::PlatformNameRules());
+    try {
+        impl_->verifier->Verify(item.FileName(), item.entry_);
+    } catch (const codecs::DataError& e) {
+        // The decoders' own errors, in the component's terms.
+        throw zip::DamagedArchive(e.what());
+    } catch (const codecs::UnsupportedMethod& e) {
+        throw EZipInvalidMethod(e.what());
     }
 }

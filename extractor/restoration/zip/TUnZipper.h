@@ -143,6 +143,11 @@ public:
     // Extracts every tagged item in directory order on the calling thread.
     void ExtractTaggedItems();
 
+    // Reads the item's data as ExtractTaggedItems would, checking its sizes
+    // and CRC-32, and writes nothing; throws the error that would fail it
+    // (EArchiveException and its kinds). Calls no event.
+    void VerifyItem(int index);
+
     ConfirmProcessItemEvent OnConfirmProcessItem;
     ArchiveItemProgressEvent OnArchiveItemProgress;
     ProcessItemFailureEvent OnProcessItemFailure;
