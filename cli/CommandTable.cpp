@@ -7,6 +7,7 @@
 #include "LocateCommand.h"
 #include "RestoreCommand.h"
 #include "ScanCommand.h"
+#include "VerifyCommand.h"
 
 namespace cli {
 
@@ -30,6 +31,11 @@ std::span<const Command> Commands() {
          kRestoreOptions, 1, 1, RunRestore},
         {"scan", "scan [--json] [DIR]", "the index files the program finds at start-up in DIR and its subfolders",
          "0 done", kScanOptions, 0, 1, RunScan},
+        {"verify", "verify [--json] [--version N] INDEX|ARCHIVE",
+         "read every item of a backup's data (or of a ZIP archive) as a restoration would, writing nothing",
+         "0 every item good, 1 some items bad, 3 the index or its data could not be opened, 4 cancelled, "
+         "5 the archive could not be read",
+         kVerifyOptions, 1, 1, RunVerify},
     };
     return commands;
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "RecoveryWarning.h"
 #include "platform/Console.h"
 #include "restoration/zip/TUnZipper.h"
 
@@ -61,6 +62,7 @@ int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostrea
         err << "extractor-cli: " << e.what() << '\n';
         return kExtractError;
     }
+    if (zipper.Recovered()) err << "extractor-cli: warning: " << request.archive << ": " << kRecoveredWarning << '\n';
     const int count = zipper.GetCount();
     for (int i = 0; i < count; ++i) zipper.GetItem(i).Tagged = true;
 

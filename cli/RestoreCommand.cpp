@@ -10,6 +10,7 @@
 #include "ArchiveOpening.h"
 #include "ErrorReport.h"
 #include "JsonWriter.h"
+#include "RecoveryWarning.h"
 #include "RestoreProgress.h"
 #include "localisation/MessageLists.h"
 #include "platform/Path.h"
@@ -117,6 +118,8 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
             return ReportErrorText(listing.archivePath + ": " + error.what(), json, console);
         }
     }
+    const bool recovered = unzipper && unzipper->Recovered();
+    if (recovered) console.err << "extractor-cli: warning: " << listing.archivePath << ": " << kRecoveredWarning << '\n';
 
     RestoreSession session(BuiltIn);
     // Only the end wakes this thread at once; the reports in between are taken
@@ -156,7 +159,9 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
     const auto& lines = session.Log().Lines();
     if (json) {
         JsonWriter writer(console.out);
-        writer.BeginObject().Key("result").Integer(result).Key("log").BeginArray();
+        writer.BeginObject().Key("result").Integer(result);
+        if (recovered) writer.Key("recovered").Boolean(true).Key("warning").String(kRecoveredWarning);
+        writer.Key("log").BeginArray();
         for (const auto& line : lines) writer.String(line);
         writer.EndArray().EndObject().Finish();
     } else {

@@ -1,7 +1,9 @@
 // Fuzzes the ZIP component end to end: the input is an archive, which is
 // opened (end records, central directory), then every item is extracted into
-// a scratch folder. Beyond memory errors it checks the component's promise
-// that nothing is written beside the scratch folder.
+// a scratch folder. The same input cut at its first central header is then
+// extracted again, so that the scan of local headers that reads archives
+// without a directory sees every input too. Beyond memory errors it checks
+// the component's promise that nothing is written beside the scratch folder.
 #include <unistd.h>
 
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "restoration/zip/TUnZipper.h"
 
@@ -28,9 +31,7 @@ const fs::path& WorkFolder() {
     return folder;
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void ExtractAll(const std::uint8_t* data, std::size_t size) {
     const fs::path archive = WorkFolder() / "archive.zip";
     const fs::path out = WorkFolder() / "out";
     {
@@ -61,5 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::error_code ignored;
     fs::remove_all(out, ignored);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    ExtractAll(data, size);
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::size_t directory = bytes.find(std::string_view("PK\x01\x02", 4));
+    if (directory != std::string_view::npos) ExtractAll(data, directory);
     return 0;
 }

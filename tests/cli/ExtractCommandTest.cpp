@@ -46,6 +46,19 @@ TEST_F(ExtractCommand, ExtractsEverythingIntoANewDestination) {
     EXPECT_EQ(temp.read("dest/sub/b.txt"), "b");
 }
 
+// Cut inside its last item's data, the directory gone with it.
+TEST_F(ExtractCommand, AnArchiveWithoutItsDirectoryIsReadWithAWarning) {
+    const std::string whole = ZipWriter().Add("a.txt", "first", 8).Add("b.txt", std::string(500, 'b')).Bytes();
+    temp.write("cut.zip", whole.substr(0, whole.find("b.txt") + 5 + 100));
+    const Outcome run = ExtractFile(temp.file("cut.zip"));
+    EXPECT_EQ(run.status, cli::kExtractItemsFailed);
+    EXPECT_EQ(run.out, "*** b.txt -- FAILED!\n");
+    EXPECT_EQ(run.err, "extractor-cli: warning: " + temp.file("cut.zip") +
+                           ": the central directory is missing or damaged; the items were read from their local headers\n");
+    EXPECT_EQ(temp.read("dest/sub/a.txt"), "first");
+    EXPECT_FALSE(temp.exists("dest/sub/b.txt"));
+}
+
 TEST_F(ExtractCommand, FailedItemsGetTheirLineAndTheRestGoesOn) {
     Entry encrypted;
     encrypted.name = "secret.txt";

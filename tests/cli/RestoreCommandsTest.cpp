@@ -171,6 +171,22 @@ TEST_F(Commands, RestoreNamesWhatItCannotRestoreAndExits1) {
     EXPECT_FALSE(dir.exists("evil.txt"));
 }
 
+TEST_F(Commands, RestoreWarnsWhenTheArchiveLostItsDirectory) {
+    const std::string index = Index(true);
+    const std::string whole = ziptest::ZipWriter().Add("Docs/a.txt", "a", 8).Add("b.txt", "b").Bytes();
+    dir.write("Docs.zip", whole.substr(0, whole.rfind(std::string("PK\x05\x06", 4))));
+    dir.mkdir("out");
+    const auto outcome = RunCli({"restore", "--json", "--to", dir.file("out"), index});
+    EXPECT_EQ(outcome.status, 0);
+    const std::string warning =
+        "the central directory is missing or damaged; the items were read from their local headers";
+    EXPECT_EQ(outcome.out, "{\n  \"result\": 0,\n  \"recovered\": true,\n  \"warning\": \"" + warning +
+                               "\",\n  \"log\": [\n    \"Operation completed successfully.\"\n  ]\n}\n");
+    EXPECT_EQ(outcome.err, "extractor-cli: warning: " + dir.file("Docs.zip") + ": " + warning + "\n");
+    EXPECT_EQ(dir.read("out/Docs/a.txt"), "a");
+    EXPECT_EQ(dir.read("out/b.txt"), "b");
+}
+
 TEST_F(Commands, DestinationsMustNameAnElement) {
     const std::string index = Index(false);
     dir.write("Docs/a=b.txt", "ab");

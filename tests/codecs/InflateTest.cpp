@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CodecTestSupport.h"
+#include "restoration/codecs/Crc32.h"
 #include "restoration/codecs/Decode.h"
 #include "restoration/codecs/Inflate.h"
 
@@ -222,6 +223,39 @@ TEST(Inflate, ExceptionsFromTheStreamsPassThrough) {
         FailingSource failing;
         MemorySink any;
         EXPECT_THROW(codecs::Inflate(failing, any, compressed.size(), data.size()), Abort);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Finding where a stream of unknown sizes ends, as the archive scan needs.
+TEST(MeasureDeflate, FindsTheExactEndOfAStreamFollowedByOtherBytes) {
+    Bytes data(300000);
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>((i * 7919) >> 5);
+    const Bytes compressed = ZlibDeflate(data, 6);
+    Bytes followed = compressed;
+    const Bytes after = {'P', 'K', 7, 8, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    followed.insert(followed.end(), after.begin(), after.end());
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{1000}, SIZE_MAX}) {
+        SCOPED_TRACE(piece);
+        MemorySource source(followed, piece);
+        const auto extent = codecs::MeasureDeflate(source);
+        ASSERT_TRUE(extent.has_value());
+        EXPECT_EQ(extent->compressedSize, compressed.size());
+        EXPECT_EQ(extent->uncompressedSize, data.size());
+        EXPECT_EQ(extent->crc32, codecs::Crc32(0, data.data(), data.size()));
+    }
+}
+
+TEST(MeasureDeflate, DamagedOrCutStreamsHaveNoEnd) {
+    const Bytes compressed = ZlibDeflate(Bytes(5000, 'x'), 9);
+    const Bytes cut(compressed.begin(), compressed.begin() + static_cast<std::ptrdiff_t>(compressed.size() / 2));
+    const Bytes invalid = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};  // block type 3 does not exist
+    for (const Bytes& bytes : {cut, invalid, Bytes()}) {
+        MemorySource source(bytes);
+        EXPECT_FALSE(codecs::MeasureDeflate(source).has_value());
     }
 }
 

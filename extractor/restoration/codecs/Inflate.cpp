@@ -3,6 +3,8 @@
 #include <libdeflate.h>
 #include <zlib.h>
 
+#include "restoration/codecs/Crc32.h"
+
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -168,6 +170,40 @@ void Inflate(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize, s
         InflateWholeBuffer(source, sink, compressedSize, uncompressedSize, scratch);
     else
         InflateStreaming(source, sink, uncompressedSize);
+}
+
+std::optional<DeflateExtent> MeasureDeflate(ByteSource& source) {
+    // zlib stops at the end of the final block: total_in counts exactly the
+    // stream's bytes, however much more input it was handed.
+    std::vector<std::uint8_t> input(kInputChunk);
+    std::vector<std::uint8_t> output(kOutputChunk);
+    ZStream stream;
+    DeflateExtent extent;
+    std::size_t held = 0;  // bytes of input not yet given to zlib
+    std::size_t next = 0;
+    for (;;) {
+        if (next == held) {
+            held = source.Read(input.data(), input.size());
+            next = 0;
+            if (held == 0 || held > input.size()) return std::nullopt;
+        }
+        stream->next_in = input.data() + next;
+        stream->avail_in = static_cast<uInt>(held - next);
+        stream->next_out = output.data();
+        stream->avail_out = static_cast<uInt>(output.size());
+        const int result = inflate(stream.get(), Z_NO_FLUSH);
+        const std::size_t produced = output.size() - stream->avail_out;
+        extent.crc32 = Crc32(extent.crc32, output.data(), produced);
+        extent.uncompressedSize += produced;
+        next = held - stream->avail_in;
+        if (result == Z_STREAM_END) {
+            extent.compressedSize = stream->total_in;
+            return extent;
+        }
+        if (result == Z_MEM_ERROR) throw std::bad_alloc();
+        const bool wantsInput = result == Z_BUF_ERROR && next == held;
+        if (result != Z_OK && !wantsInput) return std::nullopt;
+    }
 }
 
 }  // namespace codecs

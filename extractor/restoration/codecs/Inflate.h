@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "restoration/codecs/Streams.h"
 
@@ -44,5 +45,15 @@ void Inflate(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize, s
 void InflateWholeBuffer(ByteSource& source, ByteSink& sink, std::uint64_t compressedSize,
                         std::uint64_t uncompressedSize, InflateScratch* scratch = nullptr);
 void InflateStreaming(ByteSource& source, ByteSink& sink, std::uint64_t uncompressedSize);
+
+// Where a Deflate stream of unknown sizes ends: decodes it to its final block,
+// reading no byte after it, and counts both sides. Nothing when the data is
+// damaged or ends before the final block.
+struct DeflateExtent {
+    std::uint64_t compressedSize = 0;
+    std::uint64_t uncompressedSize = 0;
+    std::uint32_t crc32 = 0;
+};
+std::optional<DeflateExtent> MeasureDeflate(ByteSource& source);
 
 }  // namespace codecs

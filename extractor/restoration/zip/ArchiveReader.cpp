@@ -8,8 +8,33 @@
 
 namespace zip {
 
-ArchiveReader::ArchiveReader(platform::InputFile file)
-    : file_(std::move(file)), buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize)) {}
+namespace {
+
+class FileInput : public ArchiveInput {
+public:
+    explicit FileInput(platform::InputFile file) : file_(std::move(file)) {}
+    std::uint64_t Size() const override { return file_.Size(); }
+    std::int64_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count) override {
+        return file_.ReadAt(offset, buffer, count);
+    }
+
+private:
+    platform::InputFile file_;
+};
+
+}  // namespace
+
+ArchiveReader::ArchiveReader(platform::InputFile file) : ArchiveReader(std::make_unique<FileInput>(std::move(file))) {}
+
+ArchiveReader::ArchiveReader(std::unique_ptr<ArchiveInput> input)
+    : input_(std::move(input)), size_(input_->Size()),
+      buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize)) {}
+
+std::int64_t ArchiveReader::ReadWithRetries(std::uint64_t offset, void* buffer, std::size_t count) {
+    std::int64_t got = -1;
+    for (int attempt = 0; attempt < kReadAttempts && got < 0; ++attempt) got = input_->ReadAt(offset, buffer, count);
+    return got;
+}
 
 std::size_t ArchiveReader::ReadSome(std::uint64_t offset, void* buffer, std::size_t count) {
     if (offset >= Size() || count == 0) return 0;
@@ -26,14 +51,17 @@ std::size_t ArchiveReader::ReadSome(std::uint64_t offset, void* buffer, std::siz
     }
     const std::uint64_t at = offset + done;
     const std::size_t rest = count - done;
-    if (rest >= kBufferSize / 2) {
-        // Large reads go straight into the caller's memory.
-        const std::int64_t got = file_.ReadAt(at, out + done, rest);
+    // Large reads go straight into the caller's memory; so does a small one
+    // whose read-ahead fails, which may have met a bad spot beyond the range.
+    const auto direct = [&] {
+        const std::int64_t got = ReadWithRetries(at, out + done, rest);
         if (got < 0) throw ArchiveReadError("Cannot read the archive");
         return done + static_cast<std::size_t>(got);
-    }
-    const std::int64_t got = file_.ReadAt(at, buffer_.get(), kBufferSize);
-    if (got < 0) throw ArchiveReadError("Cannot read the archive");
+    };
+    if (rest >= kBufferSize / 2) return direct();
+    bufferLength_ = 0;  // a failed read may have filled part of it
+    const std::int64_t got = input_->ReadAt(at, buffer_.get(), kBufferSize);
+    if (got < 0) return direct();
     bufferStart_ = at;
     bufferLength_ = static_cast<std::size_t>(got);
     const std::size_t more = std::min(rest, bufferLength_);

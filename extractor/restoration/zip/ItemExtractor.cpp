@@ -79,15 +79,18 @@ private:
 
 // Decoded bytes into the target file: counts them, keeps the CRC-32, gathers
 // small pieces into larger writes.
+// Without a file (verifying) the bytes are only counted and checked.
 class FileSink : public codecs::ByteSink {
 public:
-    FileSink(platform::OutputFile& file, std::uint64_t declaredSize, ProgressMeter* meter)
+    FileSink(platform::OutputFile* file, std::uint64_t declaredSize, ProgressMeter* meter)
         : file_(file), declaredSize_(declaredSize), meter_(meter) {}
 
     void Write(const std::uint8_t* data, std::size_t size) override {
         if (size > declaredSize_ - written_) throw DamagedArchive("an item's data gives more bytes than declared");
         crc_ = codecs::Crc32(crc_, data, size);
-        if (size >= kWriteBatch / 4) {
+        if (!file_) {
+            // nothing to write
+        } else if (size >= kWriteBatch / 4) {
             Flush();
             Put(data, size);
         } else {
@@ -108,10 +111,10 @@ public:
 
 private:
     void Put(const std::uint8_t* data, std::size_t size) {
-        if (!file_.Write(data, size))
-            throw ItemError(TErrorClass::ecInOutError, zecWriteFailed, "Cannot write " + file_.Path());
+        if (!file_->Write(data, size))
+            throw ItemError(TErrorClass::ecInOutError, zecWriteFailed, "Cannot write " + file_->Path());
     }
-    platform::OutputFile& file_;
+    platform::OutputFile* file_;
     std::uint64_t declaredSize_;
     ProgressMeter* meter_;
     std::vector<std::uint8_t> pending_;
@@ -127,6 +130,12 @@ void CheckReadable(const std::string& name, const EntryRecord& record) {
         throw EZipInvalidPassword(name + ": the item is encrypted");
     if (!codecs::IsSupportedMethod(record.method))
         throw EZipInvalidMethod(name + ": compression method " + std::to_string(record.method) + " is not supported");
+}
+
+// What an item needs, and data the scan could not delimit: before anything is written.
+void CheckItemData(const std::string& name, const EntryRecord& record) {
+    CheckReadable(name, record);
+    if (record.dataLost) throw DamagedArchive(name + ": the item's data is cut off or damaged");
 }
 
 [[noreturn]] void ThrowTargetError(platform::TargetError error, const std::string& what) {
@@ -168,7 +177,7 @@ void ItemExtractor::Extract(const std::string& name, const EntryRecord& record, 
         TargetFolder(settings, levels);
         return;
     }
-    CheckReadable(name, record);
+    CheckItemData(name, record);
     const std::uint64_t dataStart = LocateItemData(reader_, record);
 
     platform::ConfinedFolder& folder = TargetFolder(settings, levels);
@@ -182,6 +191,20 @@ void ItemExtractor::Extract(const std::string& name, const EntryRecord& record, 
 
 void ItemExtractor::WriteData(const EntryRecord& record, std::uint64_t dataStart, platform::OutputFile& file,
                               const ProgressCallback& progress) {
+    const std::uint32_t crc = ReadData(record, dataStart, &file, progress);
+
+    // Data whose CRC-32 is wrong never replaces a file that is there; with nothing
+    // there it is kept, as the best that could be read, and still reported.
+    const bool intact = crc == record.crc32;
+    const platform::Placement placement = intact ? platform::Placement::ReplaceExisting
+                                                 : platform::Placement::KeepExisting;
+    if (!file.Finish(DecodeDosDateTime(record.dosDate, record.dosTime), AttributesOf(record), placement))
+        throw ItemError(TErrorClass::ecInOutError, zecWriteFailed, "Cannot write " + file.Path());
+    if (!intact) throw EZipBadCRC(file.Path() + ": CRC-32 mismatch");
+}
+
+std::uint32_t ItemExtractor::ReadData(const EntryRecord& record, std::uint64_t dataStart, platform::OutputFile* file,
+                                      const ProgressCallback& progress) {
     const bool compressedProgress = ReportsCompressedProgress(record.method);
     ProgressMeter meter(compressedProgress ? record.compressedSize : record.uncompressedSize, record.method, progress);
     FileSink sink(file, record.uncompressedSize, compressedProgress ? nullptr : &meter);
@@ -204,15 +227,16 @@ void ItemExtractor::WriteData(const EntryRecord& record, std::uint64_t dataStart
     }
     sink.Flush();
     if (sink.Written() != record.uncompressedSize) throw DamagedArchive("an item's data gives fewer bytes than declared");
+    return sink.Crc();
+}
 
-    // Data whose CRC-32 is wrong never replaces a file that is there; with nothing
-    // there it is kept, as the best that could be read, and still reported.
-    const bool intact = sink.Crc() == record.crc32;
-    const platform::Placement placement = intact ? platform::Placement::ReplaceExisting
-                                                 : platform::Placement::KeepExisting;
-    if (!file.Finish(DecodeDosDateTime(record.dosDate, record.dosTime), AttributesOf(record), placement))
-        throw ItemError(TErrorClass::ecInOutError, zecWriteFailed, "Cannot write " + file.Path());
-    if (!intact) throw EZipBadCRC(file.Path() + ": CRC-32 mismatch");
+void ItemExtractor::Verify(const std::string& name, const EntryRecord& record) {
+    const auto path = CanonicalItemPath(name, rules_);
+    if (!path) throw ItemError(TErrorClass::ecOther, zecUnsafeName, name + ": the name could leave the target folder");
+    if (path->IsFolder()) return;
+    CheckItemData(name, record);
+    const std::uint64_t dataStart = LocateItemData(reader_, record);
+    if (ReadData(record, dataStart, nullptr, {}) != record.crc32) throw EZipBadCRC(name + ": CRC-32 mismatch");
 }
 
 platform::ConfinedFolder& ItemExtractor::TargetFolder(const ExtractSettings& settings,

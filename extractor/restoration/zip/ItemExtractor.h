@@ -44,10 +44,18 @@ public:
     void Extract(const std::string& name, const EntryRecord& record, const ExtractSettings& settings,
                  const ProgressCallback& progress);
 
+    // Reads the item's data as Extract does and writes nothing; throws what
+    // Extract throws for the item itself (a folder entry is always good).
+    void Verify(const std::string& name, const EntryRecord& record);
+
 private:
     platform::ConfinedFolder& TargetFolder(const ExtractSettings& settings, const std::vector<std::string>& levels);
     void WriteData(const EntryRecord& record, std::uint64_t dataStart, platform::OutputFile& file,
                    const ProgressCallback& progress);
+    // Decodes the data into file (none: only counted) and returns its CRC-32;
+    // throws when it gives another number of bytes than declared.
+    std::uint32_t ReadData(const EntryRecord& record, std::uint64_t dataStart, platform::OutputFile* file,
+                           const ProgressCallback& progress);
 
     ArchiveReader& reader_;
     NameRules rules_;

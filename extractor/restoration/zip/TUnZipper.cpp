@@ -10,6 +10,7 @@
 #include "restoration/codecs/Streams.h"
 #include "restoration/zip/ArchiveReader.h"
 #include "restoration/zip/ItemExtractor.h"
+#include "restoration/zip/LocalHeaderScan.h"
 #include "restoration/zip/ZipDirectory.h"
 #include "restoration/zip/ZipErrors.h"
 
@@ -79,6 +80,8 @@ struct TUnZipper::Impl {
     std::optional<zip::ArchiveReader> reader;
     std::vector<TZipItem> items;
     bool extracting = false;  // items must stay where they are while events run
+    bool recovered = false;
+    std::optional<zip::ItemExtractor> verifier;  // made by the first VerifyItem, kept for its buffers
 
     void RefuseWhileExtracting(const char* operation) const {
         if (extracting) throw EArchiveException(std::string(operation) + " is not allowed while extracting");
@@ -108,27 +111,43 @@ void TUnZipper::OpenArchive(const std::string& path) {
     if (!file) throw EArchiveException("Cannot open archive " + path);
     zip::ArchiveReader reader(std::move(*file));
     std::vector<TZipItem> items;
-    zip::ReadCentralDirectory(
-        reader, [&](std::uint64_t count) { items.reserve(static_cast<std::size_t>(count)); },
-        [&](zip::DirectoryEntry&& entry) {
-            TZipItem& item = items.emplace_back();
-            item.fileName_ = NativeName(entry);
-            item.TargetName = item.fileName_;
-            for (char& c : item.TargetName)
-                if (c == '/') c = platform::kPathSeparator;
-            item.entry_ = entry.record;
-        });
+    const auto add = [&items](zip::DirectoryEntry&& entry) {
+        TZipItem& item = items.emplace_back();
+        item.fileName_ = NativeName(entry);
+        item.TargetName = item.fileName_;
+        for (char& c : item.TargetName)
+            if (c == '/') c = platform::kPathSeparator;
+        item.entry_ = entry.record;
+    };
+    bool recovered = false;
+    try {
+        zip::ReadCentralDirectory(
+            reader, [&](std::uint64_t count) { items.reserve(static_cast<std::size_t>(count)); }, add);
+    } catch (const zip::ItemError&) {
+        // An intact directory is always preferred; without one the local
+        // headers are all there is. A file with none is not an archive.
+        std::exception_ptr directoryError = std::current_exception();
+        items.clear();
+        for (zip::DirectoryEntry& entry : zip::ScanLocalHeaders(reader)) add(std::move(entry));
+        if (items.empty()) std::rethrow_exception(directoryError);
+        recovered = true;
+    }
     impl_->reader.emplace(std::move(reader));
     impl_->items = std::move(items);
     impl_->fileName = path;
+    impl_->recovered = recovered;
 }
+
+bool TUnZipper::Recovered() const { return impl_->recovered; }
 
 void TUnZipper::CloseArchive() {
     impl_->RefuseWhileExtracting("CloseArchive");
+    impl_->verifier.reset();
     impl_->reader.reset();
     impl_->items.clear();
     impl_->items.shrink_to_fit();
     impl_->fileName.clear();
+    impl_->recovered = false;
 }
 
 int TUnZipper::GetCount() const { return static_cast<int>(impl_->items.size()); }
@@ -185,5 +204,18 @@ void TUnZipper::ExtractTaggedItems() {
         if (!OnProcessItemFailure) std::rethrow_exception(failure);
         const Failure reported = Classify(failure);
         OnProcessItemFailure(*this, item, TProcessType::ptExtract, reported.errorClass, reported.code);
+    }
+}
+
+void TUnZipper::VerifyItem(int index) {
+    TZipItem& item = GetItem(index);
+    if (!impl_->verifier) impl_->verifier.emplace(*impl_->reader, zip::PlatformNameRules());
+    try {
+        impl_->verifier->Verify(item.FileName(), item.entry_);
+    } catch (const codecs::DataError& e) {
+        // The decoders' own errors, in the component's terms.
+        throw zip::DamagedArchive(e.what());
+    } catch (const codecs::UnsupportedMethod& e) {
+        throw EZipInvalidMethod(e.what());
     }
 }

@@ -130,13 +130,23 @@ public:
     std::string TempDirectory;
 
     // Closes any open archive, then opens the file and reads its directory.
+    // When the central directory is missing or damaged, the items are read
+    // from the local headers instead (see Recovered).
     void OpenArchive(const std::string& path);
+    // True when the open archive's items come from its local headers because
+    // its central directory could not be used.
+    bool Recovered() const;
     void CloseArchive();
     int GetCount() const;
     TZipItem& GetItem(int index);
 
     // Extracts every tagged item in directory order on the calling thread.
     void ExtractTaggedItems();
+
+    // Reads the item's data as ExtractTaggedItems would, checking its sizes
+    // and CRC-32, and writes nothing; throws the error that would fail it
+    // (EArchiveException and its kinds). Calls no event.
+    void VerifyItem(int index);
 
     ConfirmProcessItemEvent OnConfirmProcessItem;
     ArchiveItemProgressEvent OnArchiveItemProgress;

@@ -4,36 +4,25 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "restoration/codecs/Crc32.h"
 #include "restoration/zip/ZipErrors.h"
+#include "restoration/zip/ZipFormat.h"
 
 namespace zip {
 namespace {
 
-constexpr std::uint32_t kLocalHeaderSignature = 0x04034b50;
-constexpr std::uint32_t kCentralHeaderSignature = 0x02014b50;
 constexpr std::uint32_t kEndSignature = 0x06054b50;
 constexpr std::uint32_t kZip64EndSignature = 0x06064b50;
 constexpr std::uint32_t kZip64LocatorSignature = 0x07064b50;
 
-constexpr std::size_t kLocalHeaderSize = 30;
 constexpr std::size_t kCentralHeaderSize = 46;
 constexpr std::size_t kEndSize = 22;
 constexpr std::size_t kZip64EndSize = 56;
 constexpr std::size_t kZip64LocatorSize = 20;
 constexpr std::size_t kMaxCommentSize = 0xFFFF;
 
-constexpr std::uint16_t kZip64ExtraId = 0x0001;
-constexpr std::uint16_t kUnicodePathExtraId = 0x7075;
-
-std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-std::uint32_t Le32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-std::uint64_t Le64(const std::uint8_t* p) { return Le32(p) | (static_cast<std::uint64_t>(Le32(p + 4)) << 32); }
 
 struct DirectoryPlace {
     std::uint64_t offset = 0;  // absolute, after the shift below
@@ -65,6 +54,16 @@ EndRecord ParseEnd(const std::uint8_t* p, std::uint64_t position) {
     return end;
 }
 
+// A record with local or central headers after it ends an archive stored
+// inside this one, not this archive.
+bool HeadersFollow(const std::vector<std::uint8_t>& tail, std::size_t from) {
+    for (std::size_t i = from; i + 4 <= tail.size(); ++i) {
+        const std::uint32_t signature = Le32(&tail[i]);
+        if (signature == kLocalHeaderSignature || signature == kCentralHeaderSignature) return true;
+    }
+    return false;
+}
+
 // The end record is the last thing in the file, followed only by its comment.
 // A comment may itself hold the signature, so a record whose comment reaches
 // exactly the end of the file wins over others; failing that, the last
@@ -72,6 +71,11 @@ EndRecord ParseEnd(const std::uint8_t* p, std::uint64_t position) {
 EndRecord FindEndRecord(ArchiveReader& reader) {
     const std::uint64_t size = reader.Size();
     if (size < kEndSize) throw DamagedArchive("the file is too small to be a ZIP archive");
+    // Mostly there is no comment: then the last bytes are enough, and a bad
+    // spot before them does not matter.
+    std::uint8_t last[kEndSize];
+    reader.ReadExact(size - kEndSize, last, kEndSize, "the end of the archive");
+    if (Le32(last) == kEndSignature && Le16(last + 20) == 0) return ParseEnd(last, size - kEndSize);
     const std::size_t tailSize = static_cast<std::size_t>(std::min<std::uint64_t>(size, kEndSize + kMaxCommentSize));
     const std::uint64_t tailStart = size - tailSize;
     std::vector<std::uint8_t> tail(tailSize);
@@ -83,7 +87,7 @@ EndRecord FindEndRecord(ArchiveReader& reader) {
         const EndRecord end = ParseEnd(&tail[i], tailStart + i);
         const std::size_t reach = i + kEndSize + end.commentSize;
         if (reach == tailSize) return end;
-        if (reach < tailSize && !fallback) fallback = end;
+        if (reach < tailSize && !fallback && !HeadersFollow(tail, reach)) fallback = end;
     }
     if (fallback) return *fallback;
     throw DamagedArchive("no end of central directory record (not a ZIP archive)");
@@ -133,26 +137,6 @@ DirectoryPlace LocateDirectory(ArchiveReader& reader) {
     return place;
 }
 
-// Strict UTF-8: no overlong forms, surrogates or values beyond U+10FFFF.
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        static constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += length;
-    }
-    return true;
-}
-
 // Values that are 0xFFFF.. in the fixed header come from the ZIP64 field, in this order.
 void ApplyZip64Field(EntryRecord& record, bool needUncompressed, bool needCompressed, bool needOffset,
                      const std::uint8_t* data, std::size_t size) {
@@ -200,11 +184,9 @@ void ParseEntry(const std::uint8_t* fixed, const std::uint8_t* variable, Directo
         if (id == kZip64ExtraId && !zip64Applied) {
             ApplyZip64Field(r, needUncompressed, needCompressed, needOffset, data, size);
             zip64Applied = true;
-        } else if (id == kUnicodePathExtraId && size >= 5 && data[0] == 1) {
-            // Valid only while it matches the stored name it stands for.
-            const std::uint32_t nameCrc = codecs::Crc32(0, variable, nameSize);
-            if (Le32(data + 1) == nameCrc) {
-                entry.name.assign(reinterpret_cast<const char*>(data + 5), size - 5);
+        } else if (id == kUnicodePathExtraId) {
+            if (auto name = UnicodePathName({reinterpret_cast<const char*>(variable), nameSize}, data, size)) {
+                entry.name = std::move(*name);
                 entry.utf8 = true;
             }
         }

@@ -27,6 +27,9 @@ struct EntryRecord {
     std::uint16_t method = 0;
     std::uint16_t dosTime = 0;
     std::uint16_t dosDate = 0;
+    // Found by the local-header scan without a trustworthy end of its data:
+    // extracting it fails without writing anything.
+    bool dataLost = false;
 
     std::uint8_t HostSystem() const { return static_cast<std::uint8_t>(versionMadeBy >> 8); }
 };
