@@ -56,7 +56,7 @@ TEST_F(Verify, NamesEachBadItemWithItsReasonAndWritesNothing) {
                                "BAD secret.txt: secret.txt: the item is encrypted\n" +
                                "checked 4, good 2, bad 2, bytes 5002\n");
     EXPECT_EQ(outcome.err, "");
-    EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"backup.zip"});
+    EXPECT_EQ(FilesIn(dir.path().string()), std::set<std::string>{"backup.zip"});
 
     ZipWriter().Add("a.txt", "a", 8).Add("b.txt", "b").WriteTo(dir.file("good.zip"));
     const auto good = RunCli({"verify", "--json", dir.file("good.zip")});
