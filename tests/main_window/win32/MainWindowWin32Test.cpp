@@ -30,8 +30,11 @@ using windowtest::ContentOf;
 constexpr auto kPatience = std::chrono::seconds(120);
 
 // While it lives, each window of this thread that becomes active and whose
-// caption has a handler gets it called, once per activation, from a CBT hook:
-// the handler may work the toolkit's form and post keys to the window.
+// caption has a handler gets it called once per activation: a CBT hook sees
+// the activation, and a timer runs the handler a moment later from inside the
+// window's modal loop, once the window is up. The handler may work the
+// toolkit's form and post keys to the window; what it throws is a failure of
+// the test, never an exception through the system's frames.
 class DialogAnswerer {
 public:
     using Handler = std::function<void(HWND)>;
@@ -53,14 +56,32 @@ private:
             const HWND window = reinterpret_cast<HWND>(wParam);
             const auto found = current_->handlers_.find(Text(window));
             if (found != current_->handlers_.end()) {
-                current_->answered_.push_back(found->first);
-                found->second(window);
+                current_->pending_.push_back({window, found->first});
+                SetTimer(nullptr, 0, 100, Answer);
             }
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
+    static void CALLBACK Answer(HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        if (!current_ || current_->pending_.empty()) return;
+        const Pending next = current_->pending_.front();
+        current_->pending_.erase(current_->pending_.begin());
+        current_->answered_.push_back(next.caption);
+        try {
+            current_->handlers_.at(next.caption)(next.window);
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << "answering " << next.caption << ": " << error.what();
+            PostMessageA(next.window, WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+    }
+    struct Pending {
+        HWND window;
+        std::string caption;
+    };
     static inline DialogAnswerer* current_ = nullptr;
     std::map<std::string, Handler> handlers_;
+    std::vector<Pending> pending_;
     std::vector<std::string> answered_;
     HHOOK hook_ = nullptr;
 };
@@ -217,7 +238,8 @@ TEST_F(ProgramWindows, SeveralIndexesOfferTheTreeAndEnterOpensTheSelectedOne) {
     DialogAnswerer answerer({{"Select archive to open", [&](HWND dialog) {
                                   auto* form = FindForm<TExtrArchiveSelectionForm>(app);
                                   form->TreeView().SetSelected(&form->TreeView().Items().Top(1));
-                                  tree = TreeTexts(form->TreeView());
+                                  const ui::TTreeNodes& nodes = form->TreeView().Items();
+                                  for (int i = 0; i < nodes.Count(); ++i) tree.push_back(nodes.Item(i)->Text());
                                   PostKey(dialog, VK_RETURN);
                               }}});
     TExtrMainForm& w = Start();
