@@ -28,33 +28,48 @@ std::string BurnerInstallation::expectRecord() {
     return path;
 }
 
+namespace {
+
+// The record's fields, or nothing while the file is not complete.
+std::optional<StubRecord> ParseStubRecord(const std::string& bytes) {
+    StubRecord record;
+    std::size_t position = 0;
+    auto line = [&](std::string_view field) -> std::optional<std::string> {
+        if (bytes.compare(position, field.size(), field) != 0) return std::nullopt;
+        const std::size_t end = bytes.find('\n', position);
+        if (end == std::string::npos) return std::nullopt;
+        std::string value = bytes.substr(position + field.size(), end - position - field.size());
+        position = end + 1;
+        return value;
+    };
+    const auto commandLine = line("cmdline=");
+    const auto argc = line("argc=");
+    if (!commandLine || !argc) return std::nullopt;
+    record.commandLine = *commandLine;
+    for (int i = 1; i < std::stoi(*argc); ++i) {
+        const auto argument = line("arg=");
+        if (!argument) return std::nullopt;
+        record.arguments.push_back(*argument);
+    }
+    if (bytes.compare(position, 5, "list=") != 0) return std::nullopt;
+    record.listBytes = bytes.substr(position + 5);
+    return record;
+}
+
+}  // namespace
+
 std::optional<StubRecord> WaitForStubRecord(const std::string& path) {
-    // Generous: a program start under emulation takes seconds.
+    // Generous: a program start under emulation takes seconds. The stub may
+    // still be writing when the file appears: a record counts once it parses
+    // and has stayed the same for one more look.
+    std::optional<std::string> previous;
     for (int waited = 0; waited < 60000; waited += 50) {
         if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
             const std::string bytes = ReadBytes(path);
-            StubRecord record;
-            std::size_t position = 0;
-            auto line = [&](std::string_view field) -> std::optional<std::string> {
-                if (bytes.compare(position, field.size(), field) != 0) return std::nullopt;
-                const std::size_t end = bytes.find('\n', position);
-                if (end == std::string::npos) return std::nullopt;
-                std::string value = bytes.substr(position + field.size(), end - position - field.size());
-                position = end + 1;
-                return value;
-            };
-            const auto commandLine = line("cmdline=");
-            const auto argc = line("argc=");
-            if (!commandLine || !argc) return std::nullopt;
-            record.commandLine = *commandLine;
-            for (int i = 1; i < std::stoi(*argc); ++i) {
-                const auto argument = line("arg=");
-                if (!argument) return std::nullopt;
-                record.arguments.push_back(*argument);
+            if (previous == bytes) {
+                if (auto record = ParseStubRecord(bytes)) return record;
             }
-            if (bytes.compare(position, 5, "list=") != 0) return std::nullopt;
-            record.listBytes = bytes.substr(position + 5);
-            return record;
+            previous = bytes;
         }
         Sleep(50);
     }

@@ -41,7 +41,11 @@ cp "$extractor" "$work/empty/Extractor.exe"
 start_program "$work/empty"
 probe wait "No archive indexes" 180 || fail "no 'No archive indexes' box"
 probe wait "$title" 1 && fail "the main window showed before the box"
-probe key "No archive indexes" return
-probe wait "$title" 60 || fail "the main window did not follow the box"
+# OK on the box; the box may take a moment to take input under a busy display.
+for _ in 1 2 3 4 5 6; do
+    probe click "No archive indexes" "OK" || true
+    probe wait "$title" 10 && break
+done
+probe wait "$title" 1 || fail "the main window did not follow the box"
 stop_program "$title" || fail "Extractor.exe ended with status $?"
 echo "program_test: passed"
