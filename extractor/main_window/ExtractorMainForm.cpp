@@ -1,6 +1,6 @@
 #include "main_window/ExtractorMainForm.h"
 
-#include <stdexcept>
+#include <exception>
 
 #include "archive_location/IndexFileScan.h"
 #include "localisation/Langroutines.h"
@@ -31,7 +31,7 @@ public:
 constexpr TAnchors kAllSides = akLeft | akTop | akRight | akBottom;
 constexpr TAnchors kBottomRight = akRight | akBottom;
 
-// The index selection dialog reads as many as this folder level below the program.
+// The start-up search looks this many folder levels below the program's folder.
 constexpr int kStartUpSearchDepth = 1;
 // A chosen folder this long gets no separator appended.
 constexpr std::size_t kLongestFolderForSeparator = 4094;

@@ -155,16 +155,8 @@ private:
         DirectoryEntry entry;
         EntryRecord& r = entry.record;
         r.localHeaderOffset = offset;
-        r.versionNeeded = Le16(fixed + 4);
-        r.flags = Le16(fixed + 6);
-        r.method = Le16(fixed + 8);
-        r.dosTime = Le16(fixed + 10);
-        r.dosDate = Le16(fixed + 12);
-        r.crc32 = Le32(fixed + 14);
-        r.compressedSize = Le32(fixed + 18);
-        r.uncompressedSize = Le32(fixed + 22);
-        const std::size_t nameSize = Le16(fixed + 26);
-        const std::size_t extraSize = Le16(fixed + 28);
+        std::size_t nameSize = 0, extraSize = 0;
+        ReadSharedHeaderFields(fixed + 4, r, nameSize, extraSize);
         if ((r.versionNeeded & 0xFF) > kHighestPlausibleVersion || !PlausibleMethod(r.method) || nameSize == 0)
             return std::nullopt;
         const std::uint64_t dataStart = offset + kLocalHeaderSize + nameSize + extraSize;

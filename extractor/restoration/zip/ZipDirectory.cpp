@@ -154,16 +154,8 @@ void ApplyZip64Field(EntryRecord& record, bool needUncompressed, bool needCompre
 void ParseEntry(const std::uint8_t* fixed, const std::uint8_t* variable, DirectoryEntry& entry) {
     EntryRecord& r = entry.record;
     r.versionMadeBy = Le16(fixed + 4);
-    r.versionNeeded = Le16(fixed + 6);
-    r.flags = Le16(fixed + 8);
-    r.method = Le16(fixed + 10);
-    r.dosTime = Le16(fixed + 12);
-    r.dosDate = Le16(fixed + 14);
-    r.crc32 = Le32(fixed + 16);
-    r.compressedSize = Le32(fixed + 20);
-    r.uncompressedSize = Le32(fixed + 24);
-    const std::size_t nameSize = Le16(fixed + 28);
-    const std::size_t extraSize = Le16(fixed + 30);
+    std::size_t nameSize = 0, extraSize = 0;
+    ReadSharedHeaderFields(fixed + 6, r, nameSize, extraSize);
     r.externalAttributes = Le32(fixed + 38);
     r.localHeaderOffset = Le32(fixed + 42);
 
