@@ -29,4 +29,13 @@ inline std::string NameOf(std::string_view path) {
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
+// A stored item name, with "/" between its levels, written with the platform's
+// separator.
+inline std::string WithPlatformSeparators(std::string_view name) {
+    std::string path(name);
+    for (char& c : path)
+        if (c == '/') c = kPathSeparator;
+    return path;
+}
+
 }  // namespace platform
