@@ -2,6 +2,7 @@
 
 #include "ArchiveOpening.h"
 #include "JsonWriter.h"
+#include "RecoveryWarning.h"
 
 namespace cli {
 
@@ -11,9 +12,14 @@ int RunList(const ParsedArguments& arguments, Console& console) {
     const std::string path = AbsoluteIndexPath(arguments.Positionals().front());
     const int status = OpenArchiveListing(path, arguments.Value("version"), json, console, listing);
     if (status != kExitOk) return status;
+    if (listing.recovered) {
+        console.err << "extractor-cli: warning: " << listing.archivePath << ": " << kRecoveredWarning << '\n';
+    }
     if (json) {
         JsonWriter writer(console.out);
-        writer.BeginObject().Key("archive").String(listing.archivePath).Key("elements").BeginArray();
+        writer.BeginObject().Key("archive").String(listing.archivePath);
+        if (listing.recovered) writer.Key("recovered").Boolean(true).Key("warning").String(kRecoveredWarning);
+        writer.Key("elements").BeginArray();
         for (std::size_t i = 0; i < listing.elementNames.size(); ++i) {
             writer.BeginObject().Key("name").String(listing.elementNames[i]);
             writer.Key("destination").String(listing.destinationFolders[i]).EndObject();

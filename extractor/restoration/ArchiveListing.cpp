@@ -50,6 +50,7 @@ std::int32_t ListZipArchive(const std::string& path, ArchiveListing& listing) {
             folders.push_back(top + kPathSeparator);
         }
     }
+    listing.recovered = lister->Recovered();
     lister->CloseArchive();
     if (folders.empty() && files.empty()) return kOpenArchiveEmpty;
     listing.elementNames = std::move(folders);

@@ -43,6 +43,9 @@ struct ArchiveListing {
     // One per element, each the default destination.
     std::vector<std::string> destinationFolders;
     std::string defaultDestination;
+    // The ZIP archive's central directory could not be used: its items were
+    // read from their local headers.
+    bool recovered = false;
 };
 
 // The user's documents folder with the separator appended.

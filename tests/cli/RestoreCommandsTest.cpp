@@ -171,7 +171,7 @@ TEST_F(Commands, RestoreNamesWhatItCannotRestoreAndExits1) {
     EXPECT_FALSE(dir.exists("evil.txt"));
 }
 
-TEST_F(Commands, RestoreWarnsWhenTheArchiveLostItsDirectory) {
+TEST_F(Commands, ListAndRestoreWarnWhenTheArchiveLostItsDirectory) {
     const std::string index = Index(true);
     const std::string whole = ziptest::ZipWriter().Add("Docs/a.txt", "a", 8).Add("b.txt", "b").Bytes();
     dir.write("Docs.zip", whole.substr(0, whole.rfind(std::string("PK\x05\x06", 4))));
@@ -185,6 +185,12 @@ TEST_F(Commands, RestoreWarnsWhenTheArchiveLostItsDirectory) {
     EXPECT_EQ(outcome.err, "extractor-cli: warning: " + dir.file("Docs.zip") + ": " + warning + "\n");
     EXPECT_EQ(dir.read("out/Docs/a.txt"), "a");
     EXPECT_EQ(dir.read("out/b.txt"), "b");
+
+    const auto listed = RunCli({"list", "--json", index});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_NE(listed.out.find("\"recovered\": true"), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("\"name\": \"b.txt\""), std::string::npos) << listed.out;
+    EXPECT_EQ(listed.err, outcome.err);
 }
 
 TEST_F(Commands, DestinationsMustNameAnElement) {
