@@ -30,7 +30,7 @@ std::span<const Command> Commands() {
          "5 aborted due to error",
          kRestoreOptions, 1, 1, RunRestore},
         {"scan", "scan [--json] [DIR]", "the index files the program finds at start-up in DIR and its subfolders",
-         "0 done", kScanOptions, 0, 1, RunScan},
+         "0 done, 3 DIR does not exist or is not a folder", kScanOptions, 0, 1, RunScan},
         {"verify", "verify [--json] [--version N] INDEX|ARCHIVE",
          "read every item of a backup's data (or of a ZIP archive) as a restoration would, writing nothing",
          "0 every item good, 1 some items bad, 3 the index or its data could not be opened, 4 cancelled, "

@@ -5,7 +5,10 @@
 #include <condition_variable>
 #include <mutex>
 #include <exception>
+#include <filesystem>
 #include <memory>
+#include <set>
+#include <system_error>
 
 #include "ArchiveOpening.h"
 #include "ErrorReport.h"
@@ -33,16 +36,11 @@ std::string AsFolder(std::string path) {
     return path;
 }
 
-// "/" typed on Windows means the separator too.
-std::string WithPlatformSeparators(std::string name) {
-    std::replace(name.begin(), name.end(), '/', platform::kPathSeparator);
-    return name;
-}
-
 // The index of the element that ELEMENT names: exactly, or a folder element
 // named without its trailing separator.
 std::optional<std::size_t> FindElement(const std::vector<std::string>& elements, const std::string& given) {
-    const std::string name = WithPlatformSeparators(given);
+    // "/" typed on Windows means the separator too.
+    const std::string name = platform::WithPlatformSeparators(given);
     for (const std::string& candidate : {name, AsFolder(name)}) {
         const auto found = std::find(elements.begin(), elements.end(), candidate);
         if (found != elements.end()) return static_cast<std::size_t>(found - elements.begin());
@@ -52,12 +50,16 @@ std::optional<std::size_t> FindElement(const std::vector<std::string>& elements,
 
 // Applies one --dest ELEMENT=DIR. Names and folders may hold "=" themselves:
 // the split is the first "=" whose left side names an element.
+// An element given twice is a mistake: which folder was meant is unknown.
 void ApplyDestination(const std::string& option, const std::vector<std::string>& elements,
-                      std::vector<std::string>& destinations) {
+                      std::vector<std::string>& destinations, std::set<std::size_t>& given) {
     for (auto equals = option.find('='); equals != std::string::npos; equals = option.find('=', equals + 1)) {
         if (const auto index = FindElement(elements, option.substr(0, equals))) {
             const std::string folder = option.substr(equals + 1);
-            if (folder.empty()) break;
+            if (folder.empty()) throw UsageError("--dest '" + option + "' gives an empty folder");
+            if (!given.insert(*index).second) {
+                throw UsageError("--dest names '" + elements[*index] + "' more than once");
+            }
             destinations[*index] = AsFolder(folder);
             return;
         }
@@ -87,6 +89,21 @@ private:
     bool raised_ = false;
 };
 
+// Each destination folder is made with its parents when missing, as extract
+// does; the text of the first that cannot be, or nothing.
+std::optional<std::string> PrepareFolders(const std::vector<std::string>& destinations) {
+    for (const std::string& folder : std::set<std::string>(destinations.begin(), destinations.end())) {
+        // Without the trailing separator, a file in the way is seen as one.
+        const std::filesystem::path path = std::filesystem::path(folder).parent_path();
+        std::error_code error;
+        if (std::filesystem::is_directory(path, error)) continue;
+        if (std::filesystem::exists(path, error)) return folder + ": exists and is not a folder";
+        std::filesystem::create_directories(path, error);
+        if (error) return folder + ": cannot create the folder: " + error.message();
+    }
+    return std::nullopt;
+}
+
 ExitStatus ExitStatusOf(std::uint32_t result, int failures) {
     switch (result) {
         case rrCompleted: return failures == 0 ? kExitOk : kExitItemsFailed;
@@ -100,13 +117,21 @@ ExitStatus ExitStatusOf(std::uint32_t result, int failures) {
 int RunRestore(const ParsedArguments& arguments, Console& console) {
     const std::string indexPath = AbsoluteIndexPath(arguments.Positionals().front());
     const bool json = arguments.Has("json");
+    const std::optional<std::string> to = arguments.Value("to");
+    if (to && to->empty()) throw UsageError("--to needs a folder, not an empty name");
     ArchiveListing listing;
     const int status = OpenArchiveListing(indexPath, arguments.Value("version"), json, console, listing);
     if (status != kExitOk) return status;
 
     std::vector<std::string> destinations(listing.elementNames.size(),
-                                          AsFolder(arguments.Value("to").value_or(listing.defaultDestination)));
-    for (const auto& option : arguments.Values("dest")) ApplyDestination(option, listing.elementNames, destinations);
+                                          AsFolder(to.value_or(listing.defaultDestination)));
+    std::set<std::size_t> given;
+    for (const auto& option : arguments.Values("dest")) {
+        ApplyDestination(option, listing.elementNames, destinations, given);
+    }
+    if (const auto failure = PrepareFolders(destinations)) {
+        return ReportError(BuiltIn(localisation::kMsgError), *failure, kExitError, json, console);
+    }
 
     std::unique_ptr<TUnZipper> unzipper;
     if (!platform::EndsWithSeparator(listing.archivePath)) {

@@ -85,7 +85,10 @@ TEST_F(Commands, OpenErrorsExit3WithTheWindowsMessage) {
     EXPECT_EQ(outcome.status, 3);
     EXPECT_EQ(outcome.out,
               "{\n  \"error\": {\n    \"code\": -101,\n    \"caption\": \"Error\",\n"
-              "    \"text\": \"Archive index file does not exist.\"\n  }\n}\n");
+              "    \"text\": \"Archive index file does not exist.\",\n    \"path\": " + Quoted(dir.file("none.lxi")) +
+                  "\n  }\n}\n");
+    outcome = RunCli({"locate", dir.file("none.lxi")});
+    EXPECT_EQ(outcome.err, "Error: " + dir.file("none.lxi") + ": Archive index file does not exist.\n");
 
     const std::string index = Index(true);
     outcome = RunCli({"restore", index});
@@ -132,38 +135,72 @@ TEST_F(Commands, RestoreClearsFolderDestinationsWhenAsked) {
     EXPECT_EQ(dir.read("out/Sub/new.txt"), "new");
 }
 
-TEST_F(Commands, ZipRestoreToAMissingFolderEndsAsAborted) {
+TEST_F(Commands, RestoreCreatesMissingFoldersAndRefusesFiles) {
     const std::string index = Index(true);
     ziptest::ZipWriter().Add("Docs/a.txt", "a").Add("b.txt", "b").WriteTo(dir.file("Docs.zip"));
-    dir.mkdir("out");
-    auto outcome = RunCli({"restore", "--json", "--to", dir.file("out"), "--dest", "Docs=" + dir.file("gone"), index});
-    EXPECT_EQ(outcome.status, 5);
-    EXPECT_EQ(outcome.out, "{\n  \"result\": 4,\n  \"log\": [\n    \"Operation aborted due to error.\"\n  ]\n}\n");
+    auto outcome = RunCli({"restore", "--to", dir.file("out/deep"), "--dest", "Docs=" + dir.file("in/x"), index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(dir.read("in/x/Docs/a.txt"), "a");
+    EXPECT_EQ(dir.read("out/deep/b.txt"), "b");
 
-    outcome = RunCli({"restore", "--to", dir.file("out"), "--dest", Sep("Docs/") + "=" + dir.file("in"), index});
-    EXPECT_EQ(outcome.status, 5);  // "in" does not exist either
-    dir.mkdir("in");
-    outcome = RunCli({"restore", "--to", dir.file("out"), "--dest", "Docs=" + dir.file("in"), index});
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(dir.read("in/Docs/a.txt"), "a");
-    EXPECT_EQ(dir.read("out/b.txt"), "b");
+    // A file where the folder should be: named, nothing restored.
+    dir.write("plain", "p");
+    outcome = RunCli({"restore", "--to", dir.file("plain"), index});
+    EXPECT_EQ(outcome.status, 5);
+    EXPECT_EQ(outcome.err, "Error: " + dir.file("plain") + kSep + ": exists and is not a folder\n");
+    outcome = RunCli({"restore", "--json", "--dest", "b.txt=" + dir.file("plain"), index});
+    EXPECT_EQ(outcome.status, 5);
+    EXPECT_EQ(outcome.out.find("{\n  \"error\": {\n    \"code\": null,"), 0u) << outcome.out;
+    EXPECT_EQ(dir.read("plain"), "p");
+}
+
+TEST_F(Commands, ArgumentMistakesAreUsageErrorsThatWriteNothing) {
+    const std::string index = Index(false);
+    dir.write("Docs/b.txt", "b");
+    const auto before = std::distance(fs::recursive_directory_iterator(dir.path()), {});
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"restore", "--to", "", index},
+        {"restore", "--dest", "b.txt=", index},
+        {"restore", "--dest", "b.txt=" + dir.file("one"), "--dest", "b.txt=" + dir.file("two"), index},
+        {"restore", "--nosuch", index},
+        {"restore"},
+        {"list", "--version", "x", index},
+    };
+    for (auto arguments : mistakes) {
+        SCOPED_TRACE(arguments.size() > 2 ? arguments[2] : arguments[0]);
+        auto outcome = RunCli(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err.find("extractor-cli: "), 0u) << outcome.err;
+
+        // With --json the same mistake is also one JSON object on standard output.
+        arguments.insert(arguments.begin() + 1, "--json");
+        outcome = RunCli(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out.find("{\n  \"error\": {\n    \"code\": null,\n    \"caption\": \"Usage error\",\n"),
+                  0u)
+            << outcome.out;
+        EXPECT_EQ(outcome.out.back(), '\n');
+    }
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), before);
+}
+
+TEST_F(Commands, ScanOfAMissingOrPlainFolderIsAnError) {
+    dir.write("plain", "p");
+    auto outcome = RunCli({"scan", dir.file("gone")});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(outcome.err, "Error: " + dir.file("gone") + ": the folder does not exist\n");
+    outcome = RunCli({"scan", "--json", dir.file("plain")});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_NE(outcome.out.find(Quoted(dir.file("plain") + ": is not a folder")), std::string::npos) << outcome.out;
 }
 
 TEST_F(Commands, RestoreNamesWhatItCannotRestoreAndExits1) {
-    // A folder backup into a folder that does not exist: each element is named.
-    std::string index = Index(false);
-    dir.write("Docs/Sub/a.txt", "a");
-    dir.write("Docs/b.txt", "b");
-    auto outcome = RunCli({"restore", "--to", dir.file("missing"), index});
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.out, "*** " + dir.file("Docs/Sub/") + " -- FAILED!\n*** " + dir.file("Docs/b.txt") +
-                               " -- FAILED!\nOperation completed. There were errors.\n");
-
     // A ZIP backup whose items would leave the destination: each one is named.
-    index = Index(true);
+    const std::string index = Index(true);
     ziptest::ZipWriter().Add("../evil.txt", "e").Add("/abs.txt", "a").Add("ok.txt", "ok").WriteTo(dir.file("Docs.zip"));
     dir.mkdir("out");
-    outcome = RunCli({"restore", "--to", dir.file("out"), index});
+    const auto outcome = RunCli({"restore", "--to", dir.file("out"), index});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "*** " + Sep("../evil.txt") + " -- FAILED!\n*** " + Sep("/abs.txt") +
                                " -- FAILED!\nOperation completed. There were errors.\n");
