@@ -14,7 +14,9 @@
 #include "ErrorReport.h"
 #include "JsonWriter.h"
 #include "RecoveryWarning.h"
-#include "RestoreProgress.h"
+#include "ProgressLine.h"
+#include "Readable.h"
+#include "RestoreTally.h"
 #include "localisation/MessageLists.h"
 #include "platform/Path.h"
 #include "platform/Console.h"
@@ -104,6 +106,45 @@ std::optional<std::string> PrepareFolders(const std::vector<std::string>& destin
     return std::nullopt;
 }
 
+void WriteReason(const FailedItem& item, Console& console) {
+    console.err << "extractor-cli: " << Readable(item.name) << ": "
+                << (item.reason.empty() ? "not restored" : item.reason) << '\n';
+}
+
+// The end on standard error: what was restored, where to, and how many failed.
+void WriteSummary(const RestoreTally& tally, const std::vector<std::string>& destinations, Console& console) {
+    const auto files = tally.FilesRestored();
+    console.err << "extractor-cli: restored " << files << (files == 1 ? " file, " : " files, ") << tally.BytesRestored()
+                << (tally.BytesRestored() == 1 ? " byte" : " bytes") << " to ";
+    const std::set<std::string> folders(destinations.begin(), destinations.end());
+    const char* separator = "";
+    for (const auto& folder : folders) {
+        console.err << separator << Readable(folder);
+        separator = ", ";
+    }
+    const auto failed = tally.FailedItems().size();
+    console.err << "; " << failed << (failed == 1 ? " item" : " items") << " failed\n";
+}
+
+void WriteJson(std::uint32_t result, bool recovered, const std::vector<std::string>& lines, const RestoreTally& tally,
+               const std::string& abortReason, std::ostream& out) {
+    JsonWriter writer(out);
+    writer.BeginObject().Key("result").Integer(result);
+    if (recovered) writer.Key("recovered").Boolean(true).Key("warning").String(kRecoveredWarning);
+    writer.Key("log").BeginArray();
+    for (const auto& line : lines) writer.String(line);
+    writer.EndArray();
+    writer.Key("restored_files").Integer(static_cast<std::int64_t>(tally.FilesRestored()));
+    writer.Key("restored_bytes").Integer(static_cast<std::int64_t>(tally.BytesRestored()));
+    writer.Key("failed").BeginArray();
+    for (const auto& item : tally.FailedItems()) {
+        writer.BeginObject().Key("name").String(item.name).Key("reason").String(item.reason).EndObject();
+    }
+    writer.EndArray();
+    if (!abortReason.empty()) writer.Key("error").String(abortReason);
+    writer.EndObject().Finish();
+}
+
 ExitStatus ExitStatusOf(std::uint32_t result, int failures) {
     switch (result) {
         case rrCompleted: return failures == 0 ? kExitOk : kExitItemsFailed;
@@ -163,9 +204,10 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
         return kExitError;
     }
 
-    std::optional<RestoreProgress> progress;
-    if (!json && platform::StandardErrorIsTerminal()) progress.emplace(console.err, unzipper.get());
+    RestoreTally tally(unzipper.get());
+    ProgressLine progress(console.err, !json && platform::StandardErrorIsTerminal());
     std::uint32_t result = rrCompleted;
+    std::string abortReason;
     bool cancelled = false;
     while (session.Restoring()) {
         if (!cancelled && platform::InterruptRequested()) {
@@ -174,23 +216,33 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
         }
         finished.WaitFor(kPollMilliseconds);
         while (const auto message = queue.Take()) {
-            if (message->message == WM_RESTORE_PROGRESS && progress) progress->FileBegun(message->name);
-            if (message->message == WM_RESTORE_FINISHED) result = message->result;
+            if (message->message == WM_RESTORE_PROGRESS) tally.Begun(message->name);
+            if (message->message == WM_RESTORE_ITEM_FAILED) {
+                tally.Failed(message->name, message->reason);
+                progress.Clear();
+                if (!json) WriteReason(tally.FailedItems().back(), console);
+            }
+            if (message->message == WM_RESTORE_FINISHED) {
+                result = message->result;
+                abortReason = message->reason;
+            }
             session.Handle(*message);
         }
+        progress.Show({tally.FilesBegun(), tally.TotalFiles(), tally.BytesBegun(), tally.TotalBytes(), tally.Current()});
     }
-    if (progress) progress->Finish();
+    progress.Clear();
 
     const auto& lines = session.Log().Lines();
     if (json) {
-        JsonWriter writer(console.out);
-        writer.BeginObject().Key("result").Integer(result);
-        if (recovered) writer.Key("recovered").Boolean(true).Key("warning").String(kRecoveredWarning);
-        writer.Key("log").BeginArray();
-        for (const auto& line : lines) writer.String(line);
-        writer.EndArray().EndObject().Finish();
+        WriteJson(result, recovered, lines, tally, abortReason, console.out);
     } else {
-        for (const auto& line : lines) console.out << line << '\n';
+        for (const auto& line : lines) console.out << Readable(line) << '\n';
+        if (result == rrError) {
+            console.err << "extractor-cli: " << listing.archivePath << ": "
+                        << (abortReason.empty() ? "the extraction ended with an error" : Readable(abortReason))
+                        << '\n';
+        }
+        WriteSummary(tally, destinations, console);
     }
     return ExitStatusOf(result, session.Log().Failures());
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Path.h"
+#include "restoration/FailureReasons.h"
 
 namespace {
 
@@ -97,6 +98,7 @@ void ZipRestoreHandlers::UnzipperConfirmProcessItem(TUnZipper& sender, TZipItem&
         confirm = false;
         if (!stopEvent_.IsSignalled()) {
             receiver_.RestoreProgress(relative);
+            receiver_.RestoreFailureReason(kRefusedNameReason);
             receiver_.RestoreItemFailed(relative);
         }
         return;
@@ -110,8 +112,11 @@ void ZipRestoreHandlers::UnzipperArchiveItemProgress(TUnZipper&, TZipItem&, int,
     if (stopEvent_.IsSignalled()) abort = true;
 }
 
-void ZipRestoreHandlers::UnzipperProcessItemFailure(TUnZipper&, TZipItem& item, TProcessType, TErrorClass, int) {
-    if (!stopEvent_.IsSignalled()) receiver_.RestoreItemFailed(item.TargetName);
+void ZipRestoreHandlers::UnzipperProcessItemFailure(TUnZipper&, TZipItem& item, TProcessType, TErrorClass errorClass,
+                                                    int code) {
+    if (stopEvent_.IsSignalled()) return;
+    receiver_.RestoreFailureReason(ZipFailureReason(errorClass, code));
+    receiver_.RestoreItemFailed(item.TargetName);
 }
 
 void ZipRestoreHandlers::Bind(TUnZipper& unzipper) {
@@ -136,6 +141,9 @@ TRestoreResult ExtractZipBackup(TRestoreJob& job) {
         return rrAborted;
     } catch (const EAbortProgress&) {
         return rrAborted;
+    } catch (const std::exception& error) {
+        job.MainForm->RestoreFailureReason(error.what());
+        return rrError;
     } catch (...) {
         return rrError;
     }

@@ -111,17 +111,29 @@ TEST_F(Commands, RestorePrintsTheFinalLogAndExitsByOutcome) {
     auto outcome = RunCli({"restore", "--to", dir.file("one"), "--dest", "b.txt=" + dir.file("two"), index});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.out, "Operation completed successfully.\n");
+    EXPECT_EQ(outcome.err, "extractor-cli: restored 3 files, 3 bytes to " + dir.file("one/") + ", " +
+                               dir.file("two/") + "; 0 items failed\n");
     EXPECT_EQ(dir.read("one/Sub/a.txt"), "a");
     EXPECT_EQ(dir.read("two/b.txt"), "b");
     EXPECT_EQ(dir.read("one/c.txt"), "c");
     EXPECT_FALSE(dir.exists("one/b.txt"));
 
-    // A folder where a file goes: one failure line, exit 1.
+    // A folder where a file goes: one failure line with its reason, exit 1.
     dir.mkdir("three/c.txt");
+    outcome = RunCli({"restore", "--to", dir.file("three/"), index});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "*** " + dir.file("Docs/c.txt") + " -- FAILED!\nOperation completed. There were errors.\n");
+    EXPECT_EQ(outcome.err, "extractor-cli: " + dir.file("Docs/c.txt") + ": a folder stands where the file goes\n" +
+                               "extractor-cli: restored 2 files, 2 bytes to " + dir.file("three/") +
+                               "; 1 item failed\n");
     outcome = RunCli({"restore", "--json", "--to", dir.file("three/"), index});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "{\n  \"result\": 0,\n  \"log\": [\n    " + Quoted("*** " + dir.file("Docs/c.txt") + " -- FAILED!") +
-                               ",\n    \"Operation completed. There were errors.\"\n  ]\n}\n");
+                               ",\n    \"Operation completed. There were errors.\"\n  ],\n  \"restored_files\": 2,\n"
+                               "  \"restored_bytes\": 2,\n  \"failed\": [\n    {\n      \"name\": " +
+                               Quoted(dir.file("Docs/c.txt")) +
+                               ",\n      \"reason\": \"a folder stands where the file goes\"\n    }\n  ]\n}\n");
+    EXPECT_EQ(outcome.err, "");
 }
 
 TEST_F(Commands, RestoreClearsFolderDestinationsWhenAsked) {
@@ -204,6 +216,10 @@ TEST_F(Commands, RestoreNamesWhatItCannotRestoreAndExits1) {
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "*** " + Sep("../evil.txt") + " -- FAILED!\n*** " + Sep("/abs.txt") +
                                " -- FAILED!\nOperation completed. There were errors.\n");
+    const std::string refused = ": refused: the name leaves the destination folder\n";
+    EXPECT_EQ(outcome.err, "extractor-cli: " + Sep("../evil.txt") + refused + "extractor-cli: " + Sep("/abs.txt") +
+                               refused + "extractor-cli: restored 1 file, 2 bytes to " + dir.file("out/") +
+                               "; 2 items failed\n");
     EXPECT_EQ(dir.read("out/ok.txt"), "ok");
     EXPECT_FALSE(dir.exists("evil.txt"));
 }
@@ -218,7 +234,8 @@ TEST_F(Commands, RestoreWarnsWhenTheArchiveLostItsDirectory) {
     const std::string warning =
         "the central directory is missing or damaged; the items were read from their local headers";
     EXPECT_EQ(outcome.out, "{\n  \"result\": 0,\n  \"recovered\": true,\n  \"warning\": \"" + warning +
-                               "\",\n  \"log\": [\n    \"Operation completed successfully.\"\n  ]\n}\n");
+                               "\",\n  \"log\": [\n    \"Operation completed successfully.\"\n  ],\n"
+                               "  \"restored_files\": 2,\n  \"restored_bytes\": 2,\n  \"failed\": []\n}\n");
     EXPECT_EQ(outcome.err, "extractor-cli: warning: " + dir.file("Docs.zip") + ": " + warning + "\n");
     EXPECT_EQ(dir.read("out/Docs/a.txt"), "a");
     EXPECT_EQ(dir.read("out/b.txt"), "b");
