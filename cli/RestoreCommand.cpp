@@ -136,11 +136,7 @@ void WriteJson(std::uint32_t result, bool recovered, const std::vector<std::stri
     writer.EndArray();
     writer.Key("restored_files").Integer(static_cast<std::int64_t>(tally.FilesRestored()));
     writer.Key("restored_bytes").Integer(static_cast<std::int64_t>(tally.BytesRestored()));
-    writer.Key("failed").BeginArray();
-    for (const auto& item : tally.FailedItems()) {
-        writer.BeginObject().Key("name").String(item.name).Key("reason").String(item.reason).EndObject();
-    }
-    writer.EndArray();
+    WriteFailedItems(writer, "failed", tally.FailedItems());
     if (!abortReason.empty()) writer.Key("error").String(abortReason);
     writer.EndObject().Finish();
 }

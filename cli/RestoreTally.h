@@ -7,14 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "FailedItem.h"
+
 class TUnZipper;
 
 namespace cli {
-
-struct FailedItem {
-    std::string name;
-    std::string reason;  // empty when the worker gave none
-};
 
 class RestoreTally {
 public:
