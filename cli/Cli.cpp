@@ -32,6 +32,23 @@ bool AsksForJson(std::span<const std::string> arguments) {
     return false;
 }
 
+// Usage, summary, one line per option, then the exit statuses in order.
+void WriteCommandHelp(const Command& command, std::ostream& out) {
+    out << "usage: " << kProgram << ' ' << command.synopsis << "\n  " << command.summary << "\n\noptions:\n";
+    constexpr std::size_t kColumn = 22;
+    const auto line = [&out](std::string left, std::string_view help) {
+        left = "  " + left;
+        out << left << std::string(left.size() < kColumn ? kColumn - left.size() : 1, ' ') << help << '\n';
+    };
+    for (const OptionSpec& option : command.options) {
+        std::string left = "--" + std::string(option.name);
+        if (option.takesValue) left += ' ' + std::string(option.value);
+        line(left, option.help);
+    }
+    line("--help, -h", "show this help");
+    out << "\nexit status: " << command.exitStatuses << '\n';
+}
+
 int UsageFailure(std::string_view message, const Command* command, Console& console, bool json = false) {
     if (json) ReportError(kUsageCaption, message, kExitUsage, true, console);
     console.err << kProgram << ": " << message << '\n';
@@ -45,8 +62,7 @@ int UsageFailure(std::string_view message, const Command* command, Console& cons
 
 int RunCommand(const Command& command, std::span<const std::string> arguments, Console& console) {
     if (AsksForHelp(arguments)) {
-        console.out << "usage: " << kProgram << ' ' << command.synopsis << "\n  " << command.summary
-                    << "\nExit status: " << command.exitStatuses << ", 2 wrong usage\n";
+        WriteCommandHelp(command, console.out);
         return kExitOk;
     }
     const ParsedArguments parsed = ParseArguments(arguments, command.options);

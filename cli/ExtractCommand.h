@@ -29,7 +29,9 @@ struct ExtractRequest {
 
 int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostream& err);
 
-inline constexpr OptionSpec kExtractOptions[] = {{"to", true}, {"json", false}};
+inline constexpr OptionSpec kExtractOptions[] = {
+    {"to", true, false, "DIR", "extract below DIR, made with its parents when missing (default: the current folder)"},
+    kJsonOption};
 // The command-line entry: "--to DIR", "--json" and one ARCHIVE; Ctrl+C cancels.
 int RunExtract(const ParsedArguments& arguments, Console& console);
 

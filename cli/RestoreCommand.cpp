@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "ArchiveOpening.h"
+#include "DryRun.h"
 #include "ErrorReport.h"
 #include "JsonWriter.h"
 #include "RecoveryWarning.h"
@@ -91,6 +92,25 @@ private:
     bool raised_ = false;
 };
 
+// Keeps the elements that --only names, each with its destination.
+void SelectOnly(const std::vector<std::string>& only, std::vector<std::string>& elements,
+                std::vector<std::string>& destinations) {
+    std::vector<bool> chosen(elements.size(), false);
+    for (const auto& given : only) {
+        const auto index = FindElement(elements, given);
+        if (!index) throw UsageError("--only '" + given + "' names no element of the backup (see the list command)");
+        chosen[*index] = true;
+    }
+    std::vector<std::string> keptElements, keptDestinations;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (!chosen[i]) continue;
+        keptElements.push_back(elements[i]);
+        keptDestinations.push_back(destinations[i]);
+    }
+    elements = std::move(keptElements);
+    destinations = std::move(keptDestinations);
+}
+
 // Each destination folder is made with its parents when missing, as extract
 // does; the text of the first that cannot be, or nothing.
 std::optional<std::string> PrepareFolders(const std::vector<std::string>& destinations) {
@@ -166,8 +186,9 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
     for (const auto& option : arguments.Values("dest")) {
         ApplyDestination(option, listing.elementNames, destinations, given);
     }
-    if (const auto failure = PrepareFolders(destinations)) {
-        return ReportError(BuiltIn(localisation::kMsgError), *failure, kExitError, json, console);
+    std::vector<std::string> elements = listing.elementNames;
+    if (const auto only = arguments.Values("only"); !only.empty()) {
+        SelectOnly(only, elements, destinations);
     }
 
     std::unique_ptr<TUnZipper> unzipper;
@@ -182,6 +203,13 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
     }
     const bool recovered = unzipper && unzipper->Recovered();
     if (recovered) console.err << "extractor-cli: warning: " << listing.archivePath << ": " << kRecoveredWarning << '\n';
+    if (arguments.Has("dry-run")) {
+        return PrintDryRun({elements, destinations, listing.archivePath, unzipper.get(), arguments.Has("clear-folders")},
+                           json, console);
+    }
+    if (const auto failure = PrepareFolders(destinations)) {
+        return ReportError(BuiltIn(localisation::kMsgError), *failure, kExitError, json, console);
+    }
 
     RestoreSession session(BuiltIn);
     // Only the end wakes this thread at once; the reports in between are taken
@@ -193,7 +221,7 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
     platform::CatchInterrupts();
     // The user waits for this command; there is no window whose thread needs the
     // processor more, so the worker keeps the normal priority.
-    if (const int failure = session.Start(arguments.Has("clear-folders"), listing.elementNames, destinations,
+    if (const int failure = session.Start(arguments.Has("clear-folders"), elements, destinations,
                                           listing.archivePath, unzipper.get(), queue,
                                           platform::ThreadPriority::Normal)) {
         console.err << BuiltIn(localisation::kMsgError) << ": " << BuiltIn(failure) << '\n';

@@ -87,11 +87,20 @@ void AssignZipTargets(TUnZipper& unzipper, const std::vector<std::string>& eleme
 ZipRestoreHandlers::ZipRestoreHandlers(const platform::ManualResetEvent& stopEvent, IRestoreReceiver& receiver)
     : stopEvent_(stopEvent), receiver_(receiver) {}
 
+std::optional<std::string> ZipItemBaseFolder(const TZipItem& item) {
+    const std::string& target = item.TargetName;
+    const std::string relative = WithPlatformSeparators(NormalisedItemName(item.FileName()));
+    if (target.size() <= relative.size() || target.compare(target.size() - relative.size(), relative.size(), relative) != 0) {
+        return std::nullopt;
+    }
+    return target.substr(0, target.size() - relative.size());
+}
+
 void ZipRestoreHandlers::UnzipperConfirmProcessItem(TUnZipper& sender, TZipItem& item, TProcessType, bool& confirm) {
-    const std::string saved = item.TargetName;
+    const std::optional<std::string> base = ZipItemBaseFolder(item);
     const std::string relative = WithPlatformSeparators(NormalisedItemName(item.FileName()));
     item.TargetName = relative;
-    if (saved.size() <= relative.size() || saved.compare(saved.size() - relative.size(), relative.size(), relative) != 0) {
+    if (!base) {
         // No element claimed the item (the listing refused its name): there is
         // no destination to write it to, and it is not restored. It is named,
         // so that the log never reads as if the whole backup had come back.
@@ -103,7 +112,7 @@ void ZipRestoreHandlers::UnzipperConfirmProcessItem(TUnZipper& sender, TZipItem&
         }
         return;
     }
-    sender.SetBaseDirectory(saved.substr(0, saved.size() - relative.size()));
+    sender.SetBaseDirectory(*base);
     receiver_.RestoreProgress(relative);
     confirm = true;
 }

@@ -212,6 +212,12 @@ TEST(InfoCommand, HelpGoesToStandardOutput) {
     const auto own = RunCli({"restore", "--help"});
     EXPECT_NE(own.out.find("restore [--to DIR]"), std::string::npos) << own.out;
     EXPECT_EQ(RunCli({"help", "restore"}).out, own.out);
+    // Each option on a line of its own with its help, then the exit statuses in order.
+    for (const char* option : {"\n  --to DIR ", "\n  --dest ELEMENT=DIR ", "\n  --only ELEMENT ", "\n  --dry-run ",
+                               "\n  --clear-folders ", "\n  --version N ", "\n  --json ", "\n  --help, -h "}) {
+        EXPECT_NE(own.out.find(option), std::string::npos) << option;
+    }
+    EXPECT_NE(own.out.find("\nexit status: 0 completed, 1 completed with errors, 2 wrong usage, 3 "), std::string::npos);
 
     const auto version = RunCli({"--version"});
     EXPECT_EQ(version.status, 0);

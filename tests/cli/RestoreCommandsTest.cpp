@@ -263,3 +263,48 @@ TEST_F(Commands, ScanFindsIndexesAsTheStartUpSearchDoes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Commands, OnlyRestoresTheNamedElements) {
+    const std::string index = Index(false);
+    dir.write("Docs/Sub/a.txt", "a");
+    dir.write("Docs/b.txt", "b");
+    dir.write("Docs/c.txt", "c");
+    auto outcome = RunCli({"restore", "--to", dir.file("out"), "--only", "Sub", "--only", "c.txt", index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(dir.read("out/Sub/a.txt"), "a");
+    EXPECT_EQ(dir.read("out/c.txt"), "c");
+    EXPECT_FALSE(dir.exists("out/b.txt"));
+    EXPECT_EQ(RunCli({"restore", "--to", dir.file("out"), "--only", "nothing", index}).status, 2);
+}
+
+TEST_F(Commands, DryRunWritesNothingAndTellsWhatWouldBeDone) {
+    std::string index = Index(false);
+    dir.write("Docs/Sub/a.txt", "a");
+    dir.write("Docs/b.txt", "b");
+    dir.write("out/b.txt", "old");
+    dir.write("out/Sub/stale.txt", "s");
+    const auto before = std::distance(fs::recursive_directory_iterator(dir.path()), {});
+    auto outcome = RunCli({"restore", "--dry-run", "--clear-folders", "--to", dir.file("out"), index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "delete " + dir.file("out/Sub/stale.txt") + "\ndelete " + dir.file("out/Sub") +
+                               "\nwrite " + dir.file("out/Sub/a.txt") + "\nreplace " + dir.file("out/b.txt") + "\n");
+    // A missing destination is not made either.
+    outcome = RunCli({"restore", "--dry-run", "--json", "--to", dir.file("new/deep"), index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out.find("{\n  \"write\": [\n    " + Quoted(dir.file("new/deep/Sub/a.txt"))), 0u) << outcome.out;
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), before);
+    EXPECT_EQ(dir.read("out/b.txt"), "old");
+
+    // A ZIP backup: a refused name is told as a failure, exit 1.
+    index = Index(true);
+    ziptest::ZipWriter().Add("../evil.txt", "e").Add("ok.txt", "ok").WriteTo(dir.file("Docs.zip"));
+    outcome = RunCli({"restore", "--dry-run", "--to", dir.file("zip"), index});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "write " + dir.file("zip/ok.txt") + "\nfail " + Sep("../evil.txt") +
+                               ": refused: the name leaves the destination folder\n");
+    EXPECT_FALSE(dir.exists("zip"));
+}
+
+}  // namespace
