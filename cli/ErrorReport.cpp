@@ -4,6 +4,7 @@
 #include <string>
 
 #include "JsonWriter.h"
+#include "backup_index/Backupproindex.h"
 #include "localisation/MessageLists.h"
 
 namespace cli {
@@ -52,6 +53,18 @@ int ReportErrorText(std::string_view text, bool json, Console& console) {
     WriteError(std::nullopt, localisation::BuiltInMessage(localisation::MainWindowMessages(), localisation::kMsgError),
                text, json, console);
     return kExitIndexUnread;
+}
+
+std::optional<int> ReadIndexOrReport(std::string_view path, bool json, Console& console,
+                                     const std::function<std::int32_t()>& read) {
+    std::int32_t code;
+    try {
+        code = read();
+    } catch (const EConvertError& error) {
+        return ReportErrorText(error.what(), json, console);
+    }
+    if (code != 0) return ReportIndexError(code, path, json, console);
+    return std::nullopt;
 }
 
 int ReportError(std::string_view caption, std::string_view text, int status, bool json, Console& console) {

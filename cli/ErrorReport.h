@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 #include "Command.h"
@@ -21,6 +23,13 @@ int ReportIndexError(std::int32_t code, std::string_view indexPath, bool json, C
 // "last_update"): "Error: text" on err, or with json the same object with
 // "code": null and the caption "Error". Returns kExitIndexUnread.
 int ReportErrorText(std::string_view text, bool json, Console& console);
+
+// Runs read, which reads or opens the index at path and returns its result
+// code (0 for success), and reports a failure as above: a date conversion error
+// with its own text, any other code with its message. Nothing when it
+// succeeded, else the exit status. Other exceptions pass through.
+std::optional<int> ReadIndexOrReport(std::string_view path, bool json, Console& console,
+                                     const std::function<std::int32_t()>& read);
 
 // Any other failure of a command: "Caption: text" on err, or with json
 // {"error": {"code": null, "caption": ..., "text": ...}} on out. Returns status.

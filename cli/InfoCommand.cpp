@@ -102,13 +102,9 @@ int RunInfo(const ParsedArguments& arguments, Console& console) {
     const std::string& path = arguments.Positionals().front();
     const bool json = arguments.Has("json");
     VUvivuzOvuDodid index;
-    std::int32_t result;
-    try {
-        result = ImportIndexFile(index, path);
-    } catch (const EConvertError& error) {
-        return ReportErrorText(error.what(), json, console);
+    if (const auto failed = ReadIndexOrReport(path, json, console, [&] { return ImportIndexFile(index, path); })) {
+        return *failed;
     }
-    if (result != kIndexReadOk) return ReportIndexError(result, path, json, console);
     if (json) {
         WriteJson(index, console.out);
     } else {

@@ -2,6 +2,7 @@
 
 #include "ArchiveOpening.h"
 #include "JsonWriter.h"
+#include "Readable.h"
 
 namespace cli {
 
@@ -21,9 +22,10 @@ int RunList(const ParsedArguments& arguments, Console& console) {
         writer.EndArray().EndObject().Finish();
         return kExitOk;
     }
-    console.out << "archive: " << listing.archivePath << '\n';
+    console.out << "archive: " << Readable(listing.archivePath) << '\n';
     for (std::size_t i = 0; i < listing.elementNames.size(); ++i) {
-        console.out << "  " << listing.elementNames[i] << "  ->  " << listing.destinationFolders[i] << '\n';
+        console.out << "  " << Readable(listing.elementNames[i]) << "  ->  " << Readable(listing.destinationFolders[i])
+                    << '\n';
     }
     return kExitOk;
 }

@@ -6,6 +6,7 @@
 #include "ArchiveOpening.h"
 #include "ErrorReport.h"
 #include "JsonWriter.h"
+#include "Readable.h"
 #include "archive_location/IndexFileScan.h"
 #include "platform/Path.h"
 
@@ -36,7 +37,7 @@ int RunScan(const ParsedArguments& arguments, Console& console) {
         for (const auto& path : found) writer.String(path);
         writer.EndArray().EndObject().Finish();
     } else {
-        for (const auto& path : found) console.out << path << '\n';
+        for (const auto& path : found) console.out << Readable(path) << '\n';
     }
     return kExitOk;
 }

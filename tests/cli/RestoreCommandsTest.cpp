@@ -308,3 +308,21 @@ TEST_F(Commands, DryRunWritesNothingAndTellsWhatWouldBeDone) {
 }
 
 }  // namespace
+
+namespace {
+
+#ifndef _WIN32  // Windows names hold no control characters
+TEST_F(Commands, ControlCharactersInNamesAreShownEscaped) {
+    const std::string index = Index(false);
+    dir.write("Docs/a\tb\n.txt", "ab");
+    dir.mkdir("out/a\tb\n.txt");  // a folder in the way: a failure line naming the file
+    auto outcome = RunCli({"list", index});
+    EXPECT_NE(outcome.out.find("  a\\x09b\\x0a.txt  ->  "), std::string::npos) << outcome.out;
+    outcome = RunCli({"restore", "--to", dir.file("out"), index});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out.find("*** " + dir.file("Docs/a\\x09b\\x0a.txt -- FAILED!\n")), 0u) << outcome.out;
+    EXPECT_EQ(outcome.err.find("extractor-cli: " + dir.file("Docs/a\\x09b\\x0a.txt: ")), 0u) << outcome.err;
+}
+#endif
+
+}  // namespace
