@@ -22,8 +22,8 @@ struct OptionSpec {
     std::string_view name;  // without the leading "--"
     bool takesValue = false;
     bool repeatable = false;  // may be given more than once; Values() has them all
-    std::string_view value;   // the value's name in the help: "DIR"
-    std::string_view help;    // one line for the command's --help
+    std::string_view value{};  // the value's name in the help: "DIR"
+    std::string_view help{};   // one line for the command's --help
 };
 
 // The options most commands share, with their help line.

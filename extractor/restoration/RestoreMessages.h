@@ -51,7 +51,7 @@ struct RestoreMessage {
     unsigned message = 0;
     std::uint32_t result = 0;
     std::string name;
-    std::string reason;
+    std::string reason{};
 };
 
 // A receiver that keeps the reports in the order sent and calls a notifier for
