@@ -80,13 +80,14 @@ int OpenArchiveListing(const std::string& indexPath, const std::optional<std::st
         return located.indexFolder + located.versions[VersionNumber(*version, located.versions.size()) - 1].location;
     };
 
-    std::int32_t code;
     bool cancelled = false;
     std::string listedPath;
     try {
-        code = OpenIndexFile(indexPath, choose, listing, cancelled, &listedPath);
-    } catch (const EConvertError& error) {
-        return ReportErrorText(error.what(), json, console);
+        const auto open = [&] {
+            const std::int32_t code = OpenIndexFile(indexPath, choose, listing, cancelled, &listedPath);
+            return cancelled ? kOpenIndexOk : code;  // the versions were printed; nothing more to say
+        };
+        if (const auto failed = ReadIndexOrReport(indexPath, json, console, open)) return *failed;
     } catch (const UsageError&) {
         throw;
     } catch (const std::exception& error) {
@@ -94,7 +95,6 @@ int OpenArchiveListing(const std::string& indexPath, const std::optional<std::st
         return ReportErrorText(listedPath + ": " + error.what(), json, console);
     }
     if (cancelled) return kExitIndexUnread;
-    if (code != kOpenIndexOk) return ReportIndexError(code, indexPath, json, console);
     if (version && !versionsOffered) {
         throw UsageError("the data is at its expected place; --version picks a version only when it is not");
     }

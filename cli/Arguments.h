@@ -22,7 +22,15 @@ struct OptionSpec {
     std::string_view name;  // without the leading "--"
     bool takesValue = false;
     bool repeatable = false;  // may be given more than once; Values() has them all
+    std::string_view value{};  // the value's name in the help: "DIR"
+    std::string_view help{};   // one line for the command's --help
 };
+
+// The options most commands share, with their help line.
+inline constexpr OptionSpec kJsonOption{"json", false, false, "",
+                                        "print one JSON object on standard output, for errors too"};
+inline constexpr OptionSpec kVersionOption{"version", true, false, "N",
+                                           "use the N-th version that locate lists instead of the current data"};
 
 class ParsedArguments {
 public:

@@ -30,11 +30,19 @@ std::optional<std::string> ReadToEnd(const std::string& path, std::uint64_t& byt
 
 }  // namespace
 
-CheckReport CheckZipArchive(const std::string& archive, const std::function<bool()>& interrupted) {
+CheckReport CheckZipArchive(const std::string& archive, const std::function<bool()>& interrupted,
+                            const CheckProgress& progress) {
     TUnZipper zipper;
     zipper.OpenArchive(archive);
     CheckReport report;
     report.recovered = zipper.Recovered();
+    Progress done;
+    for (int i = 0; i < zipper.GetCount(); ++i) {
+        const TZipItem& item = zipper.GetItem(i);
+        if (item.IsFolder()) continue;
+        ++done.totalFiles;
+        done.totalBytes += item.UncompressedSize();
+    }
     for (int i = 0; i < zipper.GetCount(); ++i) {
         if (interrupted()) {
             report.cancelled = true;
@@ -42,6 +50,12 @@ CheckReport CheckZipArchive(const std::string& archive, const std::function<bool
         }
         TZipItem& item = zipper.GetItem(i);
         if (item.IsFolder()) continue;
+        if (progress) {
+            done.item = item.TargetName;
+            progress(done);
+            ++done.files;
+            done.bytes += item.UncompressedSize();
+        }
         ++report.checked;
         try {
             zipper.VerifyItem(i);
@@ -60,8 +74,8 @@ namespace fs = std::filesystem;
 
 // Files first by the folder's listing order, then each subfolder; a folder
 // that cannot be listed is one bad item and its content is not visited.
-void CheckFolder(const fs::path& folder, const std::function<bool()>& interrupted, std::uint8_t* buffer,
-                 CheckReport& report) {
+void CheckFolder(const fs::path& folder, const std::function<bool()>& interrupted, const CheckProgress& progress,
+                 std::uint8_t* buffer, CheckReport& report) {
     std::error_code error;
     fs::directory_iterator it(folder, error);
     if (error) {
@@ -82,6 +96,7 @@ void CheckFolder(const fs::path& folder, const std::function<bool()>& interrupte
             continue;
         }
         if (!entry.is_regular_file(error)) continue;
+        if (progress) progress({report.checked, 0, report.bytes, 0, entry.path().string()});
         ++report.checked;
         std::uint64_t bytes = 0;
         if (auto reason = ReadToEnd(entry.path().string(), bytes, buffer)) {
@@ -94,16 +109,17 @@ void CheckFolder(const fs::path& folder, const std::function<bool()>& interrupte
     if (error) report.bad.push_back({folder.string(), "cannot be listed: " + error.message()});
     for (const fs::path& subfolder : subfolders) {
         if (report.cancelled) return;
-        CheckFolder(subfolder, interrupted, buffer, report);
+        CheckFolder(subfolder, interrupted, progress, buffer, report);
     }
 }
 
 }  // namespace
 
-CheckReport CheckFolderCopy(const std::string& folder, const std::function<bool()>& interrupted) {
+CheckReport CheckFolderCopy(const std::string& folder, const std::function<bool()>& interrupted,
+                            const CheckProgress& progress) {
     CheckReport report;
     const auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(kReadChunk);
-    CheckFolder(fs::path(folder), interrupted, buffer.get(), report);
+    CheckFolder(fs::path(folder), interrupted, progress, buffer.get(), report);
     return report;
 }
 

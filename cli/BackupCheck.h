@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ProgressLine.h"
+
 namespace cli {
 
 struct BadItem {
@@ -24,9 +26,15 @@ struct CheckReport {
     bool cancelled = false;
 };
 
+// Told before each file is read: the files and bytes read so far, the totals
+// where known (a ZIP archive's), and the file.
+using CheckProgress = std::function<void(const Progress&)>;
+
 // Throws EArchiveException when the archive cannot be opened at all.
-CheckReport CheckZipArchive(const std::string& archive, const std::function<bool()>& interrupted);
+CheckReport CheckZipArchive(const std::string& archive, const std::function<bool()>& interrupted,
+                            const CheckProgress& progress = {});
 // folder ends with the separator; a file or folder that cannot be read is a bad item.
-CheckReport CheckFolderCopy(const std::string& folder, const std::function<bool()>& interrupted);
+CheckReport CheckFolderCopy(const std::string& folder, const std::function<bool()>& interrupted,
+                            const CheckProgress& progress = {});
 
 }  // namespace cli

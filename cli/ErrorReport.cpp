@@ -4,15 +4,18 @@
 #include <string>
 
 #include "JsonWriter.h"
+#include "backup_index/Backupproindex.h"
 #include "localisation/MessageLists.h"
 
 namespace cli {
 namespace {
 
 void WriteError(std::optional<std::int32_t> code, std::string_view caption, std::string_view text, bool json,
-                Console& console) {
+                Console& console, std::string_view path = {}) {
     if (!json) {
-        console.err << caption << ": " << text << '\n';
+        console.err << caption << ": ";
+        if (!path.empty()) console.err << path << ": ";
+        console.err << text << '\n';
         return;
     }
     JsonWriter writer(console.out);
@@ -22,7 +25,9 @@ void WriteError(std::optional<std::int32_t> code, std::string_view caption, std:
     } else {
         writer.Null();
     }
-    writer.Key("caption").String(caption).Key("text").String(text).EndObject().EndObject().Finish();
+    writer.Key("caption").String(caption).Key("text").String(text);
+    if (!path.empty()) writer.Key("path").String(path);
+    writer.EndObject().EndObject().Finish();
 }
 
 }  // namespace
@@ -39,7 +44,8 @@ int ReportIndexError(std::int32_t code, std::string_view indexPath, bool json, C
         caption = std::string(BuiltInMessage(MainWindowMessages(), kMsgError));
         text = "Cannot read " + std::string(indexPath) + " (code " + std::to_string(code) + ").";
     }
-    WriteError(code, caption, text, json, console);
+    const bool named = text.find(indexPath) != std::string::npos;
+    WriteError(code, caption, text, json, console, named ? std::string_view() : indexPath);
     return kExitIndexUnread;
 }
 
@@ -47,6 +53,23 @@ int ReportErrorText(std::string_view text, bool json, Console& console) {
     WriteError(std::nullopt, localisation::BuiltInMessage(localisation::MainWindowMessages(), localisation::kMsgError),
                text, json, console);
     return kExitIndexUnread;
+}
+
+std::optional<int> ReadIndexOrReport(std::string_view path, bool json, Console& console,
+                                     const std::function<std::int32_t()>& read) {
+    std::int32_t code;
+    try {
+        code = read();
+    } catch (const EConvertError& error) {
+        return ReportErrorText(error.what(), json, console);
+    }
+    if (code != 0) return ReportIndexError(code, path, json, console);
+    return std::nullopt;
+}
+
+int ReportError(std::string_view caption, std::string_view text, int status, bool json, Console& console) {
+    WriteError(std::nullopt, caption, text, json, console);
+    return status;
 }
 
 }  // namespace cli

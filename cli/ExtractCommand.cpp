@@ -1,46 +1,53 @@
 #include "ExtractCommand.h"
 
-#include <chrono>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
+#include "ErrorReport.h"
+#include "JsonWriter.h"
+#include "ProgressLine.h"
+#include "Readable.h"
 #include "RecoveryWarning.h"
+#include "FailedItem.h"
 #include "platform/Console.h"
+#include "restoration/FailureReasons.h"
 #include "restoration/zip/TUnZipper.h"
 
 namespace cli {
 namespace {
 
-// One line on a terminal, rewritten in place at most a few times a second.
-class ProgressLine {
-public:
-    ProgressLine(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
-    ~ProgressLine() { Clear(); }
-
-    void Show(int index, int count, const std::string& name, int percent, bool force) {
-        if (!enabled_) return;
-        const auto now = std::chrono::steady_clock::now();
-        if (!force && now - last_ < std::chrono::milliseconds(100)) return;
-        last_ = now;
-        std::string line = "[" + std::to_string(index) + "/" + std::to_string(count) + "] ";
-        if (percent >= 0) line += std::to_string(percent) + "% ";
-        line += name;
-        if (line.size() > 78) line = line.substr(0, 75) + "...";
-        err_ << '\r' << line << std::string(width_ > line.size() ? width_ - line.size() : 0, ' ') << std::flush;
-        width_ = line.size();
-    }
-    void Clear() {
-        if (!enabled_ || width_ == 0) return;
-        err_ << '\r' << std::string(width_, ' ') << '\r' << std::flush;
-        width_ = 0;
-    }
-
-private:
-    std::ostream& err_;
-    bool enabled_;
-    std::size_t width_ = 0;
-    std::chrono::steady_clock::time_point last_{};
+struct ExtractOutcome {
+    std::uint64_t files = 0;  // extracted whole
+    std::uint64_t bytes = 0;
+    std::vector<FailedItem> failed;
+    bool recovered = false;
+    bool cancelled = false;
 };
+
+void WriteJson(const ExtractRequest& request, const ExtractOutcome& outcome, std::ostream& out) {
+    JsonWriter writer(out);
+    writer.BeginObject().Key("archive").String(request.archive).Key("destination").String(request.destination);
+    writer.Key("recovered").Boolean(outcome.recovered);
+    if (outcome.recovered) writer.Key("warning").String(kRecoveredWarning);
+    writer.Key("cancelled").Boolean(outcome.cancelled);
+    writer.Key("extracted_files").Integer(static_cast<std::int64_t>(outcome.files));
+    writer.Key("extracted_bytes").Integer(static_cast<std::int64_t>(outcome.bytes));
+    WriteFailedItems(writer, "failed", outcome.failed);
+    writer.EndObject().Finish();
+}
+
+void WriteSummary(const ExtractRequest& request, const ExtractOutcome& outcome, std::ostream& err) {
+    err << "extractor-cli: extracted " << outcome.files << (outcome.files == 1 ? " file, " : " files, ")
+        << outcome.bytes << (outcome.bytes == 1 ? " byte" : " bytes") << " to "
+        << (request.destination.empty() ? std::string("the current folder") : Readable(request.destination)) << "; "
+        << outcome.failed.size() << (outcome.failed.size() == 1 ? " item" : " items") << " failed\n";
+}
+
+int Fail(const ExtractRequest& request, const std::string& text, std::ostream& out, std::ostream& err) {
+    Console console{out, err};
+    return ReportError("extractor-cli", text, kExtractError, request.json, console);
+}
 
 }  // namespace
 
@@ -48,10 +55,7 @@ int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostrea
     if (!request.destination.empty()) {
         std::error_code error;
         std::filesystem::create_directories(request.destination, error);
-        if (error) {
-            err << "extractor-cli: cannot create " << request.destination << ": " << error.message() << '\n';
-            return kExtractError;
-        }
+        if (error) return Fail(request, "cannot create " + request.destination + ": " + error.message(), out, err);
     }
     TUnZipper zipper;
     zipper.ExtractOptions = eoCreateDirs | eoRestorePath;
@@ -59,56 +63,89 @@ int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostrea
     try {
         zipper.OpenArchive(request.archive);
     } catch (const std::exception& e) {
-        err << "extractor-cli: " << e.what() << '\n';
-        return kExtractError;
+        return Fail(request, e.what(), out, err);
     }
-    if (zipper.Recovered()) err << "extractor-cli: warning: " << request.archive << ": " << kRecoveredWarning << '\n';
+    ExtractOutcome outcome;
+    outcome.recovered = zipper.Recovered();
+    if (outcome.recovered && !request.json) WarnRecovered(err, request.archive);
+    Progress progress;
     const int count = zipper.GetCount();
-    for (int i = 0; i < count; ++i) zipper.GetItem(i).Tagged = true;
+    for (int i = 0; i < count; ++i) {
+        TZipItem& item = zipper.GetItem(i);
+        item.Tagged = true;
+        if (item.IsFolder()) continue;
+        ++progress.totalFiles;
+        progress.totalBytes += item.UncompressedSize();
+    }
 
-    ProgressLine progress(err, request.showProgress);
-    int index = 0;
-    int failed = 0;
+    ProgressLine line(err, request.showProgress && !request.json);
+    std::uint64_t bytesBefore = 0;  // of the items before the one in hand
+    std::uint64_t current = 0;      // the size of the item in hand
+    bool inHand = false;
+    const auto endItem = [&](bool good) {
+        if (!inHand) return;
+        inHand = false;
+        bytesBefore += current;
+        if (!good) return;
+        ++outcome.files;
+        outcome.bytes += current;
+    };
     zipper.OnConfirmProcessItem = [&](TUnZipper&, TZipItem& item, TProcessType, bool&) {
         if (request.interrupted()) throw EUserAbort("Interrupted");
-        ++index;
-        progress.Show(index, count, item.TargetName, -1, false);
+        endItem(true);
+        if (item.IsFolder()) return;
+        inHand = true;
+        current = item.UncompressedSize();
+        progress.files += 1;
+        progress.bytes = bytesBefore;
+        progress.item = item.TargetName;
+        line.Show(progress);
     };
-    zipper.OnArchiveItemProgress = [&](TUnZipper&, TZipItem& item, int percent, bool& abort) {
+    zipper.OnArchiveItemProgress = [&](TUnZipper&, TZipItem&, int percent, bool& abort) {
         if (request.interrupted()) abort = true;
-        progress.Show(index, count, item.TargetName, percent, false);
+        progress.bytes = bytesBefore + current * static_cast<std::uint64_t>(percent) / 100;
+        line.Show(progress);
     };
-    zipper.OnProcessItemFailure = [&](TUnZipper&, TZipItem& item, TProcessType, TErrorClass, int) {
+    zipper.OnProcessItemFailure = [&](TUnZipper&, TZipItem& item, TProcessType, TErrorClass errorClass, int code) {
         if (request.interrupted()) return;
-        ++failed;
-        progress.Clear();
-        out << "*** " << item.TargetName << " -- FAILED!\n" << std::flush;
+        endItem(false);
+        outcome.failed.push_back({item.TargetName, ZipFailureReason(errorClass, code)});
+        if (request.json) return;
+        line.Clear();
+        out << "*** " << Readable(item.TargetName) << " -- FAILED!\n" << std::flush;
+        err << "extractor-cli: " << Readable(item.TargetName) << ": " << outcome.failed.back().reason << '\n';
     };
 
     try {
         zipper.ExtractTaggedItems();
+        endItem(true);
     } catch (const EUserAbort&) {
-        progress.Clear();
-        err << "extractor-cli: extraction cancelled\n";
-        return kExtractCancelled;
+        outcome.cancelled = true;
     } catch (const EAbortProgress&) {
-        progress.Clear();
-        err << "extractor-cli: extraction cancelled\n";
-        return kExtractCancelled;
+        outcome.cancelled = true;
     } catch (const std::exception& e) {
-        progress.Clear();
-        err << "extractor-cli: " << e.what() << '\n';
-        return kExtractError;
+        line.Clear();
+        return Fail(request, e.what(), out, err);
     }
-    progress.Clear();
-    if (request.interrupted()) return kExtractCancelled;
-    return failed == 0 ? kExtractOk : kExtractItemsFailed;
+    line.Clear();
+    if (request.interrupted()) outcome.cancelled = true;
+    if (request.json) {
+        WriteJson(request, outcome, out);
+    } else {
+        if (outcome.cancelled) err << "extractor-cli: extraction cancelled\n";
+        WriteSummary(request, outcome, err);
+    }
+    if (outcome.cancelled) return kExtractCancelled;
+    return outcome.failed.empty() ? kExtractOk : kExtractItemsFailed;
 }
 
 int RunExtract(const ParsedArguments& arguments, Console& console) {
     ExtractRequest request;
     request.archive = arguments.Positionals().front();
-    request.destination = arguments.Value("to").value_or(std::string());
+    const std::optional<std::string> to = arguments.Value("to");
+    if (to && to->empty()) throw UsageError("--to needs a folder, not an empty name");
+    request.destination = to.value_or(std::string());
+    request.json = arguments.Has("json");
     request.showProgress = platform::StandardErrorIsTerminal();
     platform::CatchInterrupts();
     request.interrupted = platform::InterruptRequested;

@@ -23,13 +23,16 @@ struct ExtractRequest {
     std::string archive;
     std::string destination;  // "" for the current folder
     bool showProgress = false;  // a progress line on err (for terminals)
+    bool json = false;          // the outcome as one JSON object on out, also for an error
     std::function<bool()> interrupted = [] { return false; };
 };
 
 int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostream& err);
 
-inline constexpr OptionSpec kExtractOptions[] = {{"to", true}};
-// The command-line entry: "--to DIR" and one ARCHIVE; Ctrl+C cancels.
+inline constexpr OptionSpec kExtractOptions[] = {
+    {"to", true, false, "DIR", "extract below DIR, made with its parents when missing (default: the current folder)"},
+    kJsonOption};
+// The command-line entry: "--to DIR", "--json" and one ARCHIVE; Ctrl+C cancels.
 int RunExtract(const ParsedArguments& arguments, Console& console);
 
 }  // namespace cli

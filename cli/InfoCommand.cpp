@@ -7,28 +7,12 @@
 
 #include "ErrorReport.h"
 #include "JsonWriter.h"
+#include "Readable.h"
 #include "backup_index/Backupproindex.h"
 #include "backup_index/DateTimeValue.h"
 
 namespace cli {
 namespace {
-
-// Texts for people: bytes as stored, except control characters, which would
-// disturb the terminal and are shown as \xHH. The JSON form is the exact one.
-std::string Readable(std::string_view text) {
-    std::string out;
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7F) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02x", c);
-            out += escape;
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
 
 std::string ShortestNumber(double value) {
     char text[32];
@@ -118,13 +102,9 @@ int RunInfo(const ParsedArguments& arguments, Console& console) {
     const std::string& path = arguments.Positionals().front();
     const bool json = arguments.Has("json");
     VUvivuzOvuDodid index;
-    std::int32_t result;
-    try {
-        result = ImportIndexFile(index, path);
-    } catch (const EConvertError& error) {
-        return ReportErrorText(error.what(), json, console);
+    if (const auto failed = ReadIndexOrReport(path, json, console, [&] { return ImportIndexFile(index, path); })) {
+        return *failed;
     }
-    if (result != kIndexReadOk) return ReportIndexError(result, path, json, console);
     if (json) {
         WriteJson(index, console.out);
     } else {

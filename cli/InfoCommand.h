@@ -5,7 +5,7 @@
 
 namespace cli {
 
-inline constexpr OptionSpec kInfoOptions[] = {{"json", false}};
+inline constexpr OptionSpec kInfoOptions[] = {kJsonOption};
 
 int RunInfo(const ParsedArguments& arguments, Console& console);
 

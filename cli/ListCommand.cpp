@@ -2,6 +2,7 @@
 
 #include "ArchiveOpening.h"
 #include "JsonWriter.h"
+#include "Readable.h"
 #include "RecoveryWarning.h"
 
 namespace cli {
@@ -12,9 +13,7 @@ int RunList(const ParsedArguments& arguments, Console& console) {
     const std::string path = AbsoluteIndexPath(arguments.Positionals().front());
     const int status = OpenArchiveListing(path, arguments.Value("version"), json, console, listing);
     if (status != kExitOk) return status;
-    if (listing.recovered) {
-        console.err << "extractor-cli: warning: " << listing.archivePath << ": " << kRecoveredWarning << '\n';
-    }
+    if (listing.recovered) WarnRecovered(console.err, listing.archivePath);
     if (json) {
         JsonWriter writer(console.out);
         writer.BeginObject().Key("archive").String(listing.archivePath);
@@ -27,9 +26,10 @@ int RunList(const ParsedArguments& arguments, Console& console) {
         writer.EndArray().EndObject().Finish();
         return kExitOk;
     }
-    console.out << "archive: " << listing.archivePath << '\n';
+    console.out << "archive: " << Readable(listing.archivePath) << '\n';
     for (std::size_t i = 0; i < listing.elementNames.size(); ++i) {
-        console.out << "  " << listing.elementNames[i] << "  ->  " << listing.destinationFolders[i] << '\n';
+        console.out << "  " << Readable(listing.elementNames[i]) << "  ->  " << Readable(listing.destinationFolders[i])
+                    << '\n';
     }
     return kExitOk;
 }

@@ -6,7 +6,7 @@
 
 namespace cli {
 
-inline constexpr OptionSpec kListOptions[] = {{"json", false}, {"version", true}};
+inline constexpr OptionSpec kListOptions[] = {kJsonOption, kVersionOption};
 
 int RunList(const ParsedArguments& arguments, Console& console);
 

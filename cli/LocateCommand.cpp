@@ -10,13 +10,9 @@ int RunLocate(const ParsedArguments& arguments, Console& console) {
     const std::string path = AbsoluteIndexPath(arguments.Positionals().front());
     const bool json = arguments.Has("json");
     LocatedArchive located;
-    std::int32_t code;
-    try {
-        code = LocateArchive(path, located);
-    } catch (const EConvertError& error) {
-        return ReportErrorText(error.what(), json, console);
+    if (const auto failed = ReadIndexOrReport(path, json, console, [&] { return LocateArchive(path, located); })) {
+        return *failed;
     }
-    if (code != kOpenIndexOk) return ReportIndexError(code, path, json, console);
     WriteLocation(located, json, console);
     return kExitOk;
 }

@@ -6,7 +6,7 @@
 
 namespace cli {
 
-inline constexpr OptionSpec kLocateOptions[] = {{"json", false}};
+inline constexpr OptionSpec kLocateOptions[] = {kJsonOption};
 
 int RunLocate(const ParsedArguments& arguments, Console& console);
 

@@ -5,13 +5,19 @@
 #include <condition_variable>
 #include <mutex>
 #include <exception>
+#include <filesystem>
 #include <memory>
+#include <set>
+#include <system_error>
 
 #include "ArchiveOpening.h"
+#include "DryRun.h"
 #include "ErrorReport.h"
 #include "JsonWriter.h"
 #include "RecoveryWarning.h"
-#include "RestoreProgress.h"
+#include "ProgressLine.h"
+#include "Readable.h"
+#include "RestoreTally.h"
 #include "localisation/MessageLists.h"
 #include "platform/Path.h"
 #include "platform/Console.h"
@@ -33,16 +39,11 @@ std::string AsFolder(std::string path) {
     return path;
 }
 
-// "/" typed on Windows means the separator too.
-std::string WithPlatformSeparators(std::string name) {
-    std::replace(name.begin(), name.end(), '/', platform::kPathSeparator);
-    return name;
-}
-
 // The index of the element that ELEMENT names: exactly, or a folder element
 // named without its trailing separator.
 std::optional<std::size_t> FindElement(const std::vector<std::string>& elements, const std::string& given) {
-    const std::string name = WithPlatformSeparators(given);
+    // "/" typed on Windows means the separator too.
+    const std::string name = platform::WithPlatformSeparators(given);
     for (const std::string& candidate : {name, AsFolder(name)}) {
         const auto found = std::find(elements.begin(), elements.end(), candidate);
         if (found != elements.end()) return static_cast<std::size_t>(found - elements.begin());
@@ -52,12 +53,16 @@ std::optional<std::size_t> FindElement(const std::vector<std::string>& elements,
 
 // Applies one --dest ELEMENT=DIR. Names and folders may hold "=" themselves:
 // the split is the first "=" whose left side names an element.
+// An element given twice is a mistake: which folder was meant is unknown.
 void ApplyDestination(const std::string& option, const std::vector<std::string>& elements,
-                      std::vector<std::string>& destinations) {
+                      std::vector<std::string>& destinations, std::set<std::size_t>& given) {
     for (auto equals = option.find('='); equals != std::string::npos; equals = option.find('=', equals + 1)) {
         if (const auto index = FindElement(elements, option.substr(0, equals))) {
             const std::string folder = option.substr(equals + 1);
-            if (folder.empty()) break;
+            if (folder.empty()) throw UsageError("--dest '" + option + "' gives an empty folder");
+            if (!given.insert(*index).second) {
+                throw UsageError("--dest names '" + elements[*index] + "' more than once");
+            }
             destinations[*index] = AsFolder(folder);
             return;
         }
@@ -87,6 +92,75 @@ private:
     bool raised_ = false;
 };
 
+// Keeps the elements that --only names, each with its destination.
+void SelectOnly(const std::vector<std::string>& only, std::vector<std::string>& elements,
+                std::vector<std::string>& destinations) {
+    std::vector<bool> chosen(elements.size(), false);
+    for (const auto& given : only) {
+        const auto index = FindElement(elements, given);
+        if (!index) throw UsageError("--only '" + given + "' names no element of the backup (see the list command)");
+        chosen[*index] = true;
+    }
+    std::vector<std::string> keptElements, keptDestinations;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (!chosen[i]) continue;
+        keptElements.push_back(elements[i]);
+        keptDestinations.push_back(destinations[i]);
+    }
+    elements = std::move(keptElements);
+    destinations = std::move(keptDestinations);
+}
+
+// Each destination folder is made with its parents when missing, as extract
+// does; the text of the first that cannot be, or nothing.
+std::optional<std::string> PrepareFolders(const std::vector<std::string>& destinations) {
+    for (const std::string& folder : std::set<std::string>(destinations.begin(), destinations.end())) {
+        // Without the trailing separator, a file in the way is seen as one.
+        const std::filesystem::path path = std::filesystem::path(folder).parent_path();
+        std::error_code error;
+        if (std::filesystem::is_directory(path, error)) continue;
+        if (std::filesystem::exists(path, error)) return folder + ": exists and is not a folder";
+        std::filesystem::create_directories(path, error);
+        if (error) return folder + ": cannot create the folder: " + error.message();
+    }
+    return std::nullopt;
+}
+
+void WriteReason(const FailedItem& item, Console& console) {
+    console.err << "extractor-cli: " << Readable(item.name) << ": "
+                << (item.reason.empty() ? "not restored" : item.reason) << '\n';
+}
+
+// The end on standard error: what was restored, where to, and how many failed.
+void WriteSummary(const RestoreTally& tally, const std::vector<std::string>& destinations, Console& console) {
+    const auto files = tally.FilesRestored();
+    console.err << "extractor-cli: restored " << files << (files == 1 ? " file, " : " files, ") << tally.BytesRestored()
+                << (tally.BytesRestored() == 1 ? " byte" : " bytes") << " to ";
+    const std::set<std::string> folders(destinations.begin(), destinations.end());
+    const char* separator = "";
+    for (const auto& folder : folders) {
+        console.err << separator << Readable(folder);
+        separator = ", ";
+    }
+    const auto failed = tally.FailedItems().size();
+    console.err << "; " << failed << (failed == 1 ? " item" : " items") << " failed\n";
+}
+
+void WriteJson(std::uint32_t result, bool recovered, const std::vector<std::string>& lines, const RestoreTally& tally,
+               const std::string& abortReason, std::ostream& out) {
+    JsonWriter writer(out);
+    writer.BeginObject().Key("result").Integer(result);
+    if (recovered) writer.Key("recovered").Boolean(true).Key("warning").String(kRecoveredWarning);
+    writer.Key("log").BeginArray();
+    for (const auto& line : lines) writer.String(line);
+    writer.EndArray();
+    writer.Key("restored_files").Integer(static_cast<std::int64_t>(tally.FilesRestored()));
+    writer.Key("restored_bytes").Integer(static_cast<std::int64_t>(tally.BytesRestored()));
+    WriteFailedItems(writer, "failed", tally.FailedItems());
+    if (!abortReason.empty()) writer.Key("error").String(abortReason);
+    writer.EndObject().Finish();
+}
+
 ExitStatus ExitStatusOf(std::uint32_t result, int failures) {
     switch (result) {
         case rrCompleted: return failures == 0 ? kExitOk : kExitItemsFailed;
@@ -100,13 +174,22 @@ ExitStatus ExitStatusOf(std::uint32_t result, int failures) {
 int RunRestore(const ParsedArguments& arguments, Console& console) {
     const std::string indexPath = AbsoluteIndexPath(arguments.Positionals().front());
     const bool json = arguments.Has("json");
+    const std::optional<std::string> to = arguments.Value("to");
+    if (to && to->empty()) throw UsageError("--to needs a folder, not an empty name");
     ArchiveListing listing;
     const int status = OpenArchiveListing(indexPath, arguments.Value("version"), json, console, listing);
     if (status != kExitOk) return status;
 
     std::vector<std::string> destinations(listing.elementNames.size(),
-                                          AsFolder(arguments.Value("to").value_or(listing.defaultDestination)));
-    for (const auto& option : arguments.Values("dest")) ApplyDestination(option, listing.elementNames, destinations);
+                                          AsFolder(to.value_or(listing.defaultDestination)));
+    std::set<std::size_t> given;
+    for (const auto& option : arguments.Values("dest")) {
+        ApplyDestination(option, listing.elementNames, destinations, given);
+    }
+    std::vector<std::string> elements = listing.elementNames;
+    if (const auto only = arguments.Values("only"); !only.empty()) {
+        SelectOnly(only, elements, destinations);
+    }
 
     std::unique_ptr<TUnZipper> unzipper;
     if (!platform::EndsWithSeparator(listing.archivePath)) {
@@ -119,7 +202,14 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
         }
     }
     const bool recovered = unzipper && unzipper->Recovered();
-    if (recovered) console.err << "extractor-cli: warning: " << listing.archivePath << ": " << kRecoveredWarning << '\n';
+    if (recovered) WarnRecovered(console.err, listing.archivePath);
+    if (arguments.Has("dry-run")) {
+        return PrintDryRun({elements, destinations, listing.archivePath, unzipper.get(), arguments.Has("clear-folders")},
+                           json, console);
+    }
+    if (const auto failure = PrepareFolders(destinations)) {
+        return ReportError(BuiltIn(localisation::kMsgError), *failure, kExitError, json, console);
+    }
 
     RestoreSession session(BuiltIn);
     // Only the end wakes this thread at once; the reports in between are taken
@@ -131,16 +221,17 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
     platform::CatchInterrupts();
     // The user waits for this command; there is no window whose thread needs the
     // processor more, so the worker keeps the normal priority.
-    if (const int failure = session.Start(arguments.Has("clear-folders"), listing.elementNames, destinations,
+    if (const int failure = session.Start(arguments.Has("clear-folders"), elements, destinations,
                                           listing.archivePath, unzipper.get(), queue,
                                           platform::ThreadPriority::Normal)) {
         console.err << BuiltIn(localisation::kMsgError) << ": " << BuiltIn(failure) << '\n';
         return kExitError;
     }
 
-    std::optional<RestoreProgress> progress;
-    if (!json && platform::StandardErrorIsTerminal()) progress.emplace(console.err, unzipper.get());
+    RestoreTally tally(unzipper.get());
+    ProgressLine progress(console.err, !json && platform::StandardErrorIsTerminal());
     std::uint32_t result = rrCompleted;
+    std::string abortReason;
     bool cancelled = false;
     while (session.Restoring()) {
         if (!cancelled && platform::InterruptRequested()) {
@@ -149,23 +240,33 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
         }
         finished.WaitFor(kPollMilliseconds);
         while (const auto message = queue.Take()) {
-            if (message->message == WM_RESTORE_PROGRESS && progress) progress->FileBegun(message->name);
-            if (message->message == WM_RESTORE_FINISHED) result = message->result;
+            if (message->message == WM_RESTORE_PROGRESS) tally.Begun(message->name);
+            if (message->message == WM_RESTORE_ITEM_FAILED) {
+                tally.Failed(message->name, message->reason);
+                progress.Clear();
+                if (!json) WriteReason(tally.FailedItems().back(), console);
+            }
+            if (message->message == WM_RESTORE_FINISHED) {
+                result = message->result;
+                abortReason = message->reason;
+            }
             session.Handle(*message);
         }
+        progress.Show({tally.FilesBegun(), tally.TotalFiles(), tally.BytesBegun(), tally.TotalBytes(), tally.Current()});
     }
-    if (progress) progress->Finish();
+    progress.Clear();
 
     const auto& lines = session.Log().Lines();
     if (json) {
-        JsonWriter writer(console.out);
-        writer.BeginObject().Key("result").Integer(result);
-        if (recovered) writer.Key("recovered").Boolean(true).Key("warning").String(kRecoveredWarning);
-        writer.Key("log").BeginArray();
-        for (const auto& line : lines) writer.String(line);
-        writer.EndArray().EndObject().Finish();
+        WriteJson(result, recovered, lines, tally, abortReason, console.out);
     } else {
-        for (const auto& line : lines) console.out << line << '\n';
+        for (const auto& line : lines) console.out << Readable(line) << '\n';
+        if (result == rrError) {
+            console.err << "extractor-cli: " << listing.archivePath << ": "
+                        << (abortReason.empty() ? "the extraction ended with an error" : Readable(abortReason))
+                        << '\n';
+        }
+        WriteSummary(tally, destinations, console);
     }
     return ExitStatusOf(result, session.Log().Failures());
 }

@@ -7,7 +7,7 @@
 
 namespace cli {
 
-inline constexpr OptionSpec kScanOptions[] = {{"json", false}};
+inline constexpr OptionSpec kScanOptions[] = {kJsonOption};
 
 int RunScan(const ParsedArguments& arguments, Console& console);
 

@@ -6,6 +6,7 @@
 
 #include "ArchiveOpening.h"
 #include "BackupCheck.h"
+#include "ErrorReport.h"
 #include "JsonWriter.h"
 #include "RecoveryWarning.h"
 #include "platform/Console.h"
@@ -64,20 +65,23 @@ int RunVerify(const ParsedArguments& arguments, Console& console) {
 
     platform::CatchInterrupts();
     CheckReport report;
-    if (platform::EndsWithSeparator(data)) {
-        report = CheckFolderCopy(data, platform::InterruptRequested);
-    } else {
-        try {
-            report = CheckZipArchive(data, platform::InterruptRequested);
-        } catch (const std::exception& e) {
-            console.err << "extractor-cli: " << data << ": " << e.what() << '\n';
-            return kExitError;
+    {
+        ProgressLine line(console.err, !json && platform::StandardErrorIsTerminal());
+        const CheckProgress progress = [&line](const Progress& done) { line.Show(done); };
+        if (platform::EndsWithSeparator(data)) {
+            report = CheckFolderCopy(data, platform::InterruptRequested, progress);
+        } else {
+            try {
+                report = CheckZipArchive(data, platform::InterruptRequested, progress);
+            } catch (const std::exception& e) {
+                line.Clear();
+                return ReportError("extractor-cli", data + ": " + e.what(), kExitError, json, console);
+            }
         }
-        if (report.recovered) console.err << "extractor-cli: warning: " << data << ": " << kRecoveredWarning << '\n';
     }
+    if (report.recovered) WarnRecovered(console.err, data);
     if (report.cancelled) {
-        console.err << "extractor-cli: verification cancelled\n";
-        return kExitCancelled;
+        return ReportError("extractor-cli", "verification cancelled", kExitCancelled, json, console);
     }
     WriteReport(data, report, json, console);
     return report.bad.empty() ? kExitOk : kExitItemsFailed;

@@ -7,7 +7,7 @@
 
 namespace cli {
 
-inline constexpr OptionSpec kVerifyOptions[] = {{"json", false}, {"version", true}};
+inline constexpr OptionSpec kVerifyOptions[] = {kJsonOption, kVersionOption};
 
 // Exit: 0 all good, 1 some bad, 3 the index or its data could not be opened,
 // 4 cancelled, 5 the archive could not be read at all.

@@ -6,6 +6,9 @@
 namespace platform {
 
 bool StandardErrorIsTerminal();
+// The width of standard error's terminal in columns, read anew at each call (it
+// follows resizes); 0 when it cannot be told.
+unsigned StandardErrorColumns();
 
 // From now on an interrupt sets the flag below and no longer ends the process.
 // Interrupts: Ctrl+C, and the other ordinary ways to stop a program: POSIX

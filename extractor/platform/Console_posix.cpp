@@ -1,6 +1,7 @@
 #include "platform/Console.h"
 
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <initializer_list>
@@ -16,6 +17,12 @@ void OnInterrupt(int) { interrupted = 1; }
 }  // namespace
 
 bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
+
+unsigned StandardErrorColumns() {
+    struct winsize size {};
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0) return 0;
+    return size.ws_col;
+}
 
 void CatchInterrupts() {
     struct sigaction action {};

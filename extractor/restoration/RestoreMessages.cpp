@@ -1,6 +1,7 @@
 #include "restoration/RestoreMessages.h"
 
 #include <chrono>
+#include <utility>
 
 RestoreMessageQueue::RestoreMessageQueue(Notifier notify) : notify_(std::move(notify)) {}
 
@@ -9,12 +10,14 @@ void RestoreMessageQueue::RestoreProgress(std::string itemName) {
 }
 
 void RestoreMessageQueue::RestoreItemFailed(std::string itemName) {
-    Push(RestoreMessage{WM_RESTORE_ITEM_FAILED, 0, std::move(itemName)});
+    Push(RestoreMessage{WM_RESTORE_ITEM_FAILED, 0, std::move(itemName), std::exchange(pendingReason_, {})});
 }
 
 void RestoreMessageQueue::RestoreFinished(TRestoreResult result) {
-    Push(RestoreMessage{WM_RESTORE_FINISHED, result, {}});
+    Push(RestoreMessage{WM_RESTORE_FINISHED, result, {}, std::exchange(pendingReason_, {})});
 }
+
+void RestoreMessageQueue::RestoreFailureReason(std::string reason) { pendingReason_ = std::move(reason); }
 
 void RestoreMessageQueue::Push(RestoreMessage message) {
     std::optional<RestoreMessage> copy;

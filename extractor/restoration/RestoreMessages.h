@@ -39,14 +39,19 @@ public:
     virtual void RestoreItemFailed(std::string itemName) = 0;
     // Exactly once, as the worker's last action.
     virtual void RestoreFinished(TRestoreResult result) = 0;
+    // Just before a RestoreItemFailed, or a RestoreFinished with rrError: why,
+    // in plain words. The window's log shows no reasons and ignores it.
+    virtual void RestoreFailureReason(std::string /*reason*/) {}
 };
 
 // One report as it was sent: the message number, the result for
-// WM_RESTORE_FINISHED and the name for the other two.
+// WM_RESTORE_FINISHED and the name for the other two; the reason given for a
+// failure or an error, if any.
 struct RestoreMessage {
     unsigned message = 0;
     std::uint32_t result = 0;
     std::string name;
+    std::string reason{};
 };
 
 // A receiver that keeps the reports in the order sent and calls a notifier for
@@ -61,6 +66,7 @@ public:
     void RestoreProgress(std::string itemName) override;
     void RestoreItemFailed(std::string itemName) override;
     void RestoreFinished(TRestoreResult result) override;
+    void RestoreFailureReason(std::string reason) override;
 
     // The oldest report not taken yet, if any.
     std::optional<RestoreMessage> Take();
@@ -74,4 +80,5 @@ private:
     std::mutex mutex_;
     std::condition_variable arrived_;
     std::deque<RestoreMessage> queue_;
+    std::string pendingReason_;  // the worker's thread alone uses it
 };

@@ -7,6 +7,8 @@
 #include "platform/FileSystem.h"
 #include "platform/FolderEntries.h"
 #include "platform/Path.h"
+#include "platform/SystemError.h"
+#include "restoration/FailureReasons.h"
 #include "restoration/ZipRestore.h"
 
 namespace {
@@ -23,8 +25,9 @@ bool CancelRequested(const TRestoreJob& job) {
 }
 
 // Names something of the backup that was not restored, as a file's failure is named.
-void ReportFailed(const std::string& source, TRestoreJob& job) {
+void ReportFailed(const std::string& source, const std::string& reason, TRestoreJob& job) {
     job.MainForm->RestoreProgress(source);
+    job.MainForm->RestoreFailureReason(reason);
     job.MainForm->RestoreItemFailed(source);
 }
 
@@ -32,8 +35,10 @@ void ReportFailed(const std::string& source, TRestoreJob& job) {
 // but the end of the restoration: rrCancelledWhileCopying, also for the last file.
 TRestoreResult RestoreFile(const std::string& source, const std::string& target, TRestoreJob& job) {
     job.MainForm->RestoreProgress(source);
+    platform::ClearLastSystemError();
     if (platform::CopyFileWithCancel(source, target, job.CancelRequested)) return rrCompleted;
     if (CancelRequested(job)) return rrCancelledWhileCopying;
+    job.MainForm->RestoreFailureReason(FileCopyFailureReason(target));
     job.MainForm->RestoreItemFailed(source);
     return rrCompleted;
 }
@@ -45,7 +50,7 @@ TRestoreResult RestoreFolderElement(const std::string& source, const std::string
     const std::string folder = WithoutTrailingSeparator(target);
     if (!platform::PathExists(folder)) platform::MakeFolder(folder);
     if (!platform::IsFolder(folder)) {
-        ReportFailed(source, job);
+        ReportFailed(source, FolderTargetFailureReason(folder), job);
         return rrCompleted;
     }
     return CopyFolder(source, target, job);

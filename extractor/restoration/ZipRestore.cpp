@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Path.h"
+#include "restoration/FailureReasons.h"
 
 namespace {
 
@@ -86,22 +87,32 @@ void AssignZipTargets(TUnZipper& unzipper, const std::vector<std::string>& eleme
 ZipRestoreHandlers::ZipRestoreHandlers(const platform::ManualResetEvent& stopEvent, IRestoreReceiver& receiver)
     : stopEvent_(stopEvent), receiver_(receiver) {}
 
+std::optional<std::string> ZipItemBaseFolder(const TZipItem& item) {
+    const std::string& target = item.TargetName;
+    const std::string relative = WithPlatformSeparators(NormalisedItemName(item.FileName()));
+    if (target.size() <= relative.size() || target.compare(target.size() - relative.size(), relative.size(), relative) != 0) {
+        return std::nullopt;
+    }
+    return target.substr(0, target.size() - relative.size());
+}
+
 void ZipRestoreHandlers::UnzipperConfirmProcessItem(TUnZipper& sender, TZipItem& item, TProcessType, bool& confirm) {
-    const std::string saved = item.TargetName;
+    const std::optional<std::string> base = ZipItemBaseFolder(item);
     const std::string relative = WithPlatformSeparators(NormalisedItemName(item.FileName()));
     item.TargetName = relative;
-    if (saved.size() <= relative.size() || saved.compare(saved.size() - relative.size(), relative.size(), relative) != 0) {
+    if (!base) {
         // No element claimed the item (the listing refused its name): there is
         // no destination to write it to, and it is not restored. It is named,
         // so that the log never reads as if the whole backup had come back.
         confirm = false;
         if (!stopEvent_.IsSignalled()) {
             receiver_.RestoreProgress(relative);
+            receiver_.RestoreFailureReason(kRefusedNameReason);
             receiver_.RestoreItemFailed(relative);
         }
         return;
     }
-    sender.SetBaseDirectory(saved.substr(0, saved.size() - relative.size()));
+    sender.SetBaseDirectory(*base);
     receiver_.RestoreProgress(relative);
     confirm = true;
 }
@@ -110,8 +121,11 @@ void ZipRestoreHandlers::UnzipperArchiveItemProgress(TUnZipper&, TZipItem&, int,
     if (stopEvent_.IsSignalled()) abort = true;
 }
 
-void ZipRestoreHandlers::UnzipperProcessItemFailure(TUnZipper&, TZipItem& item, TProcessType, TErrorClass, int) {
-    if (!stopEvent_.IsSignalled()) receiver_.RestoreItemFailed(item.TargetName);
+void ZipRestoreHandlers::UnzipperProcessItemFailure(TUnZipper&, TZipItem& item, TProcessType, TErrorClass errorClass,
+                                                    int code) {
+    if (stopEvent_.IsSignalled()) return;
+    receiver_.RestoreFailureReason(ZipFailureReason(errorClass, code));
+    receiver_.RestoreItemFailed(item.TargetName);
 }
 
 void ZipRestoreHandlers::Bind(TUnZipper& unzipper) {
@@ -136,6 +150,9 @@ TRestoreResult ExtractZipBackup(TRestoreJob& job) {
         return rrAborted;
     } catch (const EAbortProgress&) {
         return rrAborted;
+    } catch (const std::exception& error) {
+        job.MainForm->RestoreFailureReason(error.what());
+        return rrError;
     } catch (...) {
         return rrError;
     }

@@ -2,6 +2,7 @@
 // the element it belongs to, reported item by item through the job's receiver.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@
 // claims keeps its TargetName; the confirm handler skips it with a failure report.
 void AssignZipTargets(TUnZipper& unzipper, const std::vector<std::string>& elementNames,
                       const std::vector<std::string>& destinationFolders);
+
+// After AssignZipTargets: the folder the item is written below (its target
+// without its relative name), or nothing when no element claimed it.
+std::optional<std::string> ZipItemBaseFolder(const TZipItem& item);
 
 // The handlers of the ZIP component's events during a restoration. They run on
 // the worker thread and touch nothing but the component, the stop event and the

@@ -34,7 +34,11 @@ file(GLOB_RECURSE leftovers "${WORK}/restored/*.tmp")
 if(NOT notes STREQUAL "notes" OR leftovers)
     message(FATAL_ERROR "restore over an earlier copy: notes.txt holds '${notes}'; left: ${leftovers}")
 endif()
-expect("restore to a missing folder" 5 ARGS restore --json --to "${folder}/missing" "${folder}/sample.lxi"
-    OUT "\"result\": 4" "Operation aborted due to error.")
+# A missing destination is made with its parents (a Windows path with drive and separators).
+expect("restore to a missing folder" 0 ARGS restore --json --to "${folder}/missing/deep" "${folder}/sample.lxi"
+    OUT "\"result\": 0" "\"failed\": []")
+if(NOT EXISTS "${WORK}/missing/deep/Documents/letter.txt")
+    message(FATAL_ERROR "restore to a missing folder: the folder was not made")
+endif()
 file(RENAME "${WORK}/Sample backup 2024-03-05_14-30.zip" "${WORK}/Sample backup 2024-02-01_09-00.zip")
 expect("versions without --version" 3 ARGS list "${folder}/sample.lxi" OUT "1. Sample backup 2024-02-01_09-00.zip")

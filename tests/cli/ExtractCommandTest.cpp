@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "JsonWriter.h"
 #include "TempDir.h"
 #include "platform/Path.h"
 #include "ZipWriter.h"
@@ -25,9 +26,11 @@ protected:
         zip.WriteTo(temp.file("a.zip"));
         return ExtractFile(temp.file("a.zip"), std::move(interrupted));
     }
-    Outcome ExtractFile(const std::string& archive, std::function<bool()> interrupted = [] { return false; }) {
+    Outcome ExtractFile(const std::string& archive, std::function<bool()> interrupted = [] { return false; },
+                        bool json = false) {
         cli::ExtractRequest request;
         request.archive = archive;
+        request.json = json;
         request.destination = temp.file("dest/sub");
         request.interrupted = std::move(interrupted);
         std::ostringstream out, err;
@@ -41,7 +44,7 @@ TEST_F(ExtractCommand, ExtractsEverythingIntoANewDestination) {
     const Outcome run = Extract(ZipWriter().Add("Docs/", "").Add("Docs/a.txt", "a", 8).Add("b.txt", "b"));
     EXPECT_EQ(run.status, cli::kExtractOk);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, "extractor-cli: extracted 2 files, 2 bytes to " + temp.file("dest/sub") + "; 0 items failed\n");
     EXPECT_EQ(temp.read("dest/sub/Docs/a.txt"), "a");
     EXPECT_EQ(temp.read("dest/sub/b.txt"), "b");
 }
@@ -54,7 +57,9 @@ TEST_F(ExtractCommand, AnArchiveWithoutItsDirectoryIsReadWithAWarning) {
     EXPECT_EQ(run.status, cli::kExtractItemsFailed);
     EXPECT_EQ(run.out, "*** b.txt -- FAILED!\n");
     EXPECT_EQ(run.err, "extractor-cli: warning: " + temp.file("cut.zip") +
-                           ": the central directory is missing or damaged; the items were read from their local headers\n");
+                           ": the central directory is missing or damaged; the items were read from their local headers\n"
+                           "extractor-cli: b.txt: damaged data\n"
+                           "extractor-cli: extracted 1 file, 5 bytes to " + temp.file("dest/sub") + "; 1 item failed\n");
     EXPECT_EQ(temp.read("dest/sub/a.txt"), "first");
     EXPECT_FALSE(temp.exists("dest/sub/b.txt"));
 }
@@ -70,6 +75,21 @@ TEST_F(ExtractCommand, FailedItemsGetTheirLineAndTheRestGoesOn) {
     EXPECT_EQ(run.out, std::string("*** secret.txt -- FAILED!\n*** ..") + platform::kPathSeparator + "evil.txt -- FAILED!\n");
     EXPECT_EQ(temp.read("dest/sub/z.txt"), "z");
     EXPECT_FALSE(temp.exists("dest/evil.txt"));
+    const std::string evil = std::string("..") + platform::kPathSeparator + "evil.txt";
+    EXPECT_EQ(run.err, "extractor-cli: secret.txt: encrypted\nextractor-cli: " + evil +
+                           ": refused: the name leaves the destination folder\n"
+                           "extractor-cli: extracted 2 files, 2 bytes to " + temp.file("dest/sub") + "; 2 items failed\n");
+
+    // With --json: only the object, with the failed items and their reasons.
+    const Outcome json = ExtractFile(temp.file("a.zip"), [] { return false; }, true);
+    EXPECT_EQ(json.status, cli::kExtractItemsFailed);
+    EXPECT_EQ(json.err, "");
+    EXPECT_EQ(json.out, "{\n  \"archive\": " + cli::JsonString(temp.file("a.zip")) + ",\n  \"destination\": " +
+                            cli::JsonString(temp.file("dest/sub")) +
+                            ",\n  \"recovered\": false,\n  \"cancelled\": false,\n  \"extracted_files\": 2,\n"
+                            "  \"extracted_bytes\": 2,\n  \"failed\": [\n    {\n      \"name\": \"secret.txt\",\n"
+                            "      \"reason\": \"encrypted\"\n    },\n    {\n      \"name\": " + cli::JsonString(evil) +
+                            ",\n      \"reason\": \"refused: the name leaves the destination folder\"\n    }\n  ]\n}\n");
 }
 
 TEST_F(ExtractCommand, AnUnreadableArchiveEndsWithAnError) {
@@ -78,6 +98,9 @@ TEST_F(ExtractCommand, AnUnreadableArchiveEndsWithAnError) {
         const Outcome run = ExtractFile(archive);
         EXPECT_EQ(run.status, cli::kExtractError) << archive;
         EXPECT_NE(run.err, "") << archive;
+        const Outcome json = ExtractFile(archive, [] { return false; }, true);
+        EXPECT_EQ(json.status, cli::kExtractError) << archive;
+        EXPECT_EQ(json.out.rfind("{\n  \"error\": {", 0), 0u) << json.out;
     }
 }
 

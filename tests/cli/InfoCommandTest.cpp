@@ -154,19 +154,22 @@ TEST(InfoCommand, AReaderFailureShowsTheWindowsMessageAndExits3) {
         if (c.code != -5) dir.write(c.file, c.bytes);
         const std::string path = dir.file(c.file);
         std::string text = c.text;
-        if (const auto at = text.find("%s"); at != std::string::npos) text.replace(at, 2, path);
+        // A text that does not name the file is led by its path (in JSON: "path").
+        const bool named = text.find("%s") != std::string::npos;
+        if (named) text.replace(text.find("%s"), 2, path);
 
         auto outcome = RunCli({"info", path});
         EXPECT_EQ(outcome.status, 3) << c.file;
         EXPECT_EQ(outcome.out, "") << c.file;
-        EXPECT_EQ(outcome.err, c.caption + ": " + text + "\n") << c.file;
+        EXPECT_EQ(outcome.err, c.caption + ": " + (named ? "" : path + ": ") + text + "\n") << c.file;
 
         outcome = RunCli({"info", "--json", path});
         EXPECT_EQ(outcome.status, 3) << c.file;
         EXPECT_EQ(outcome.err, "") << c.file;
         EXPECT_EQ(outcome.out, "{\n  \"error\": {\n    \"code\": " + std::to_string(c.code) +
                                    ",\n    \"caption\": " + cli::JsonString(c.caption) +
-                                   ",\n    \"text\": " + cli::JsonString(text) + "\n  }\n}\n")
+                                   ",\n    \"text\": " + cli::JsonString(text) +
+                                   (named ? "" : ",\n    \"path\": " + cli::JsonString(path)) + "\n  }\n}\n")
             << c.file;
     }
 }
@@ -187,7 +190,7 @@ TEST(InfoCommand, TheDateConversionErrorIsReportedWithItsOwnText) {
 TEST(InfoCommand, UsageMistakesExit2) {
     const std::vector<std::vector<std::string>> mistakes = {
         {}, {"bogus"}, {"info"}, {"info", "a", "b"}, {"info", "--bogus", "a"}, {"info", "--json=yes", "a"},
-        {"INFO", "a"},
+        {"INFO", "a"}, {"help", "nosuch"}, {"help", "info", "list"},
     };
     for (const auto& arguments : mistakes) {
         const auto outcome = RunCli(arguments);
@@ -205,6 +208,22 @@ TEST(InfoCommand, HelpGoesToStandardOutput) {
         EXPECT_NE(outcome.out.find("info [--json] INDEX"), std::string::npos);
         EXPECT_EQ(outcome.err, "");
     }
+    // "help COMMAND" is that command's --help.
+    const auto own = RunCli({"restore", "--help"});
+    EXPECT_NE(own.out.find("restore [--to DIR]"), std::string::npos) << own.out;
+    EXPECT_EQ(RunCli({"help", "restore"}).out, own.out);
+    // Each option on a line of its own with its help, then the exit statuses in order.
+    for (const char* option : {"\n  --to DIR ", "\n  --dest ELEMENT=DIR ", "\n  --only ELEMENT ", "\n  --dry-run ",
+                               "\n  --clear-folders ", "\n  --version N ", "\n  --json ", "\n  --help, -h "}) {
+        EXPECT_NE(own.out.find(option), std::string::npos) << option;
+    }
+    EXPECT_NE(own.out.find("\nexit status: 0 completed, 1 completed with errors, 2 wrong usage, 3 "), std::string::npos);
+
+    const auto version = RunCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("extractor-cli ", 0), 0u) << version.out;
+    EXPECT_NE(version.out.find_first_of("0123456789"), std::string::npos) << version.out;
+
     // After "--" a path may look like an option.
     const auto outcome = RunCli({"info", "--", "--help"});
     EXPECT_EQ(outcome.status, 3);

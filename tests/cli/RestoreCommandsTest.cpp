@@ -85,7 +85,10 @@ TEST_F(Commands, OpenErrorsExit3WithTheWindowsMessage) {
     EXPECT_EQ(outcome.status, 3);
     EXPECT_EQ(outcome.out,
               "{\n  \"error\": {\n    \"code\": -101,\n    \"caption\": \"Error\",\n"
-              "    \"text\": \"Archive index file does not exist.\"\n  }\n}\n");
+              "    \"text\": \"Archive index file does not exist.\",\n    \"path\": " + Quoted(dir.file("none.lxi")) +
+                  "\n  }\n}\n");
+    outcome = RunCli({"locate", dir.file("none.lxi")});
+    EXPECT_EQ(outcome.err, "Error: " + dir.file("none.lxi") + ": Archive index file does not exist.\n");
 
     const std::string index = Index(true);
     outcome = RunCli({"restore", index});
@@ -108,17 +111,29 @@ TEST_F(Commands, RestorePrintsTheFinalLogAndExitsByOutcome) {
     auto outcome = RunCli({"restore", "--to", dir.file("one"), "--dest", "b.txt=" + dir.file("two"), index});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.out, "Operation completed successfully.\n");
+    EXPECT_EQ(outcome.err, "extractor-cli: restored 3 files, 3 bytes to " + dir.file("one/") + ", " +
+                               dir.file("two/") + "; 0 items failed\n");
     EXPECT_EQ(dir.read("one/Sub/a.txt"), "a");
     EXPECT_EQ(dir.read("two/b.txt"), "b");
     EXPECT_EQ(dir.read("one/c.txt"), "c");
     EXPECT_FALSE(dir.exists("one/b.txt"));
 
-    // A folder where a file goes: one failure line, exit 1.
+    // A folder where a file goes: one failure line with its reason, exit 1.
     dir.mkdir("three/c.txt");
+    outcome = RunCli({"restore", "--to", dir.file("three/"), index});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "*** " + dir.file("Docs/c.txt") + " -- FAILED!\nOperation completed. There were errors.\n");
+    EXPECT_EQ(outcome.err, "extractor-cli: " + dir.file("Docs/c.txt") + ": a folder stands where the file goes\n" +
+                               "extractor-cli: restored 2 files, 2 bytes to " + dir.file("three/") +
+                               "; 1 item failed\n");
     outcome = RunCli({"restore", "--json", "--to", dir.file("three/"), index});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "{\n  \"result\": 0,\n  \"log\": [\n    " + Quoted("*** " + dir.file("Docs/c.txt") + " -- FAILED!") +
-                               ",\n    \"Operation completed. There were errors.\"\n  ]\n}\n");
+                               ",\n    \"Operation completed. There were errors.\"\n  ],\n  \"restored_files\": 2,\n"
+                               "  \"restored_bytes\": 2,\n  \"failed\": [\n    {\n      \"name\": " +
+                               Quoted(dir.file("Docs/c.txt")) +
+                               ",\n      \"reason\": \"a folder stands where the file goes\"\n    }\n  ]\n}\n");
+    EXPECT_EQ(outcome.err, "");
 }
 
 TEST_F(Commands, RestoreClearsFolderDestinationsWhenAsked) {
@@ -132,41 +147,79 @@ TEST_F(Commands, RestoreClearsFolderDestinationsWhenAsked) {
     EXPECT_EQ(dir.read("out/Sub/new.txt"), "new");
 }
 
-TEST_F(Commands, ZipRestoreToAMissingFolderEndsAsAborted) {
+TEST_F(Commands, RestoreCreatesMissingFoldersAndRefusesFiles) {
     const std::string index = Index(true);
     ziptest::ZipWriter().Add("Docs/a.txt", "a").Add("b.txt", "b").WriteTo(dir.file("Docs.zip"));
-    dir.mkdir("out");
-    auto outcome = RunCli({"restore", "--json", "--to", dir.file("out"), "--dest", "Docs=" + dir.file("gone"), index});
-    EXPECT_EQ(outcome.status, 5);
-    EXPECT_EQ(outcome.out, "{\n  \"result\": 4,\n  \"log\": [\n    \"Operation aborted due to error.\"\n  ]\n}\n");
+    auto outcome = RunCli({"restore", "--to", dir.file("out/deep"), "--dest", "Docs=" + dir.file("in/x"), index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(dir.read("in/x/Docs/a.txt"), "a");
+    EXPECT_EQ(dir.read("out/deep/b.txt"), "b");
 
-    outcome = RunCli({"restore", "--to", dir.file("out"), "--dest", Sep("Docs/") + "=" + dir.file("in"), index});
-    EXPECT_EQ(outcome.status, 5);  // "in" does not exist either
-    dir.mkdir("in");
-    outcome = RunCli({"restore", "--to", dir.file("out"), "--dest", "Docs=" + dir.file("in"), index});
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(dir.read("in/Docs/a.txt"), "a");
-    EXPECT_EQ(dir.read("out/b.txt"), "b");
+    // A file where the folder should be: named, nothing restored.
+    dir.write("plain", "p");
+    outcome = RunCli({"restore", "--to", dir.file("plain"), index});
+    EXPECT_EQ(outcome.status, 5);
+    EXPECT_EQ(outcome.err, "Error: " + dir.file("plain") + kSep + ": exists and is not a folder\n");
+    outcome = RunCli({"restore", "--json", "--dest", "b.txt=" + dir.file("plain"), index});
+    EXPECT_EQ(outcome.status, 5);
+    EXPECT_EQ(outcome.out.find("{\n  \"error\": {\n    \"code\": null,"), 0u) << outcome.out;
+    EXPECT_EQ(dir.read("plain"), "p");
+}
+
+TEST_F(Commands, ArgumentMistakesAreUsageErrorsThatWriteNothing) {
+    const std::string index = Index(false);
+    dir.write("Docs/b.txt", "b");
+    const auto before = std::distance(fs::recursive_directory_iterator(dir.path()), {});
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"restore", "--to", "", index},
+        {"restore", "--dest", "b.txt=", index},
+        {"restore", "--dest", "b.txt=" + dir.file("one"), "--dest", "b.txt=" + dir.file("two"), index},
+        {"restore", "--nosuch", index},
+        {"restore"},
+        {"list", "--version", "x", index},
+    };
+    for (auto arguments : mistakes) {
+        SCOPED_TRACE(arguments.size() > 2 ? arguments[2] : arguments[0]);
+        auto outcome = RunCli(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err.find("extractor-cli: "), 0u) << outcome.err;
+
+        // With --json the same mistake is also one JSON object on standard output.
+        arguments.insert(arguments.begin() + 1, "--json");
+        outcome = RunCli(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out.find("{\n  \"error\": {\n    \"code\": null,\n    \"caption\": \"Usage error\",\n"),
+                  0u)
+            << outcome.out;
+        EXPECT_EQ(outcome.out.back(), '\n');
+    }
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), before);
+}
+
+TEST_F(Commands, ScanOfAMissingOrPlainFolderIsAnError) {
+    dir.write("plain", "p");
+    auto outcome = RunCli({"scan", dir.file("gone")});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(outcome.err, "Error: " + dir.file("gone") + ": the folder does not exist\n");
+    outcome = RunCli({"scan", "--json", dir.file("plain")});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_NE(outcome.out.find(Quoted(dir.file("plain") + ": is not a folder")), std::string::npos) << outcome.out;
 }
 
 TEST_F(Commands, RestoreNamesWhatItCannotRestoreAndExits1) {
-    // A folder backup into a folder that does not exist: each element is named.
-    std::string index = Index(false);
-    dir.write("Docs/Sub/a.txt", "a");
-    dir.write("Docs/b.txt", "b");
-    auto outcome = RunCli({"restore", "--to", dir.file("missing"), index});
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.out, "*** " + dir.file("Docs/Sub/") + " -- FAILED!\n*** " + dir.file("Docs/b.txt") +
-                               " -- FAILED!\nOperation completed. There were errors.\n");
-
     // A ZIP backup whose items would leave the destination: each one is named.
-    index = Index(true);
+    const std::string index = Index(true);
     ziptest::ZipWriter().Add("../evil.txt", "e").Add("/abs.txt", "a").Add("ok.txt", "ok").WriteTo(dir.file("Docs.zip"));
     dir.mkdir("out");
-    outcome = RunCli({"restore", "--to", dir.file("out"), index});
+    const auto outcome = RunCli({"restore", "--to", dir.file("out"), index});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "*** " + Sep("../evil.txt") + " -- FAILED!\n*** " + Sep("/abs.txt") +
                                " -- FAILED!\nOperation completed. There were errors.\n");
+    const std::string refused = ": refused: the name leaves the destination folder\n";
+    EXPECT_EQ(outcome.err, "extractor-cli: " + Sep("../evil.txt") + refused + "extractor-cli: " + Sep("/abs.txt") +
+                               refused + "extractor-cli: restored 1 file, 2 bytes to " + dir.file("out/") +
+                               "; 2 items failed\n");
     EXPECT_EQ(dir.read("out/ok.txt"), "ok");
     EXPECT_FALSE(dir.exists("evil.txt"));
 }
@@ -181,7 +234,8 @@ TEST_F(Commands, ListAndRestoreWarnWhenTheArchiveLostItsDirectory) {
     const std::string warning =
         "the central directory is missing or damaged; the items were read from their local headers";
     EXPECT_EQ(outcome.out, "{\n  \"result\": 0,\n  \"recovered\": true,\n  \"warning\": \"" + warning +
-                               "\",\n  \"log\": [\n    \"Operation completed successfully.\"\n  ]\n}\n");
+                               "\",\n  \"log\": [\n    \"Operation completed successfully.\"\n  ],\n"
+                               "  \"restored_files\": 2,\n  \"restored_bytes\": 2,\n  \"failed\": []\n}\n");
     EXPECT_EQ(outcome.err, "extractor-cli: warning: " + dir.file("Docs.zip") + ": " + warning + "\n");
     EXPECT_EQ(dir.read("out/Docs/a.txt"), "a");
     EXPECT_EQ(dir.read("out/b.txt"), "b");
@@ -213,5 +267,68 @@ TEST_F(Commands, ScanFindsIndexesAsTheStartUpSearchDoes) {
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, dir.file("b.lxi") + "\n" + dir.file("sub/a.lxi") + "\n");
 }
+
+}  // namespace
+
+namespace {
+
+TEST_F(Commands, OnlyRestoresTheNamedElements) {
+    const std::string index = Index(false);
+    dir.write("Docs/Sub/a.txt", "a");
+    dir.write("Docs/b.txt", "b");
+    dir.write("Docs/c.txt", "c");
+    auto outcome = RunCli({"restore", "--to", dir.file("out"), "--only", "Sub", "--only", "c.txt", index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(dir.read("out/Sub/a.txt"), "a");
+    EXPECT_EQ(dir.read("out/c.txt"), "c");
+    EXPECT_FALSE(dir.exists("out/b.txt"));
+    EXPECT_EQ(RunCli({"restore", "--to", dir.file("out"), "--only", "nothing", index}).status, 2);
+}
+
+TEST_F(Commands, DryRunWritesNothingAndTellsWhatWouldBeDone) {
+    std::string index = Index(false);
+    dir.write("Docs/Sub/a.txt", "a");
+    dir.write("Docs/b.txt", "b");
+    dir.write("out/b.txt", "old");
+    dir.write("out/Sub/stale.txt", "s");
+    const auto before = std::distance(fs::recursive_directory_iterator(dir.path()), {});
+    auto outcome = RunCli({"restore", "--dry-run", "--clear-folders", "--to", dir.file("out"), index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "delete " + dir.file("out/Sub/stale.txt") + "\ndelete " + dir.file("out/Sub") +
+                               "\nwrite " + dir.file("out/Sub/a.txt") + "\nreplace " + dir.file("out/b.txt") + "\n");
+    // A missing destination is not made either.
+    outcome = RunCli({"restore", "--dry-run", "--json", "--to", dir.file("new/deep"), index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out.find("{\n  \"write\": [\n    " + Quoted(dir.file("new/deep/Sub/a.txt"))), 0u) << outcome.out;
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), before);
+    EXPECT_EQ(dir.read("out/b.txt"), "old");
+
+    // A ZIP backup: a refused name is told as a failure, exit 1.
+    index = Index(true);
+    ziptest::ZipWriter().Add("../evil.txt", "e").Add("ok.txt", "ok").WriteTo(dir.file("Docs.zip"));
+    outcome = RunCli({"restore", "--dry-run", "--to", dir.file("zip"), index});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "write " + dir.file("zip/ok.txt") + "\nfail " + Sep("../evil.txt") +
+                               ": refused: the name leaves the destination folder\n");
+    EXPECT_FALSE(dir.exists("zip"));
+}
+
+}  // namespace
+
+namespace {
+
+#ifndef _WIN32  // Windows names hold no control characters
+TEST_F(Commands, ControlCharactersInNamesAreShownEscaped) {
+    const std::string index = Index(false);
+    dir.write("Docs/a\tb\n.txt", "ab");
+    dir.mkdir("out/a\tb\n.txt");  // a folder in the way: a failure line naming the file
+    auto outcome = RunCli({"list", index});
+    EXPECT_NE(outcome.out.find("  a\\x09b\\x0a.txt  ->  "), std::string::npos) << outcome.out;
+    outcome = RunCli({"restore", "--to", dir.file("out"), index});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out.find("*** " + dir.file("Docs/a\\x09b\\x0a.txt -- FAILED!\n")), 0u) << outcome.out;
+    EXPECT_EQ(outcome.err.find("extractor-cli: " + dir.file("Docs/a\\x09b\\x0a.txt: ")), 0u) << outcome.err;
+}
+#endif
 
 }  // namespace
