@@ -33,16 +33,10 @@ std::string AsFolder(std::string path) {
     return path;
 }
 
-// "/" typed on Windows means the separator too.
-std::string WithPlatformSeparators(std::string name) {
-    std::replace(name.begin(), name.end(), '/', platform::kPathSeparator);
-    return name;
-}
-
 // The index of the element that ELEMENT names: exactly, or a folder element
 // named without its trailing separator.
 std::optional<std::size_t> FindElement(const std::vector<std::string>& elements, const std::string& given) {
-    const std::string name = WithPlatformSeparators(given);
+    const std::string name = platform::WithPlatformSeparators(given);  // "/" typed on Windows means the separator too
     for (const std::string& candidate : {name, AsFolder(name)}) {
         const auto found = std::find(elements.begin(), elements.end(), candidate);
         if (found != elements.end()) return static_cast<std::size_t>(found - elements.begin());

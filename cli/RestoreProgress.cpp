@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "platform/Path.h"
-#include "restoration/ZipRestore.h"
+#include "restoration/zip/ItemName.h"
 #include "restoration/zip/TUnZipper.h"
 
 namespace cli {
@@ -21,8 +21,7 @@ RestoreProgress::RestoreProgress(std::ostream& out, TUnZipper* unzipper) : out_(
     if (!unzipper) return;
     for (int i = 0; i < unzipper->GetCount(); ++i) {
         TZipItem& item = unzipper->GetItem(i);
-        std::string name = NormalisedItemName(item.FileName());
-        std::replace(name.begin(), name.end(), '/', platform::kPathSeparator);
+        const std::string name = platform::WithPlatformSeparators(zip::NormalisedItemName(item.FileName()));
         zipItemSizes_[name] = item.UncompressedSize();
     }
 }
