@@ -2,13 +2,13 @@
 // ZIP component, with the worker on the test's own thread.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 
 #include "RecordingReceiver.h"
+#include "CancelRequest.h"
 #include "TempDir.h"
 #include "ZipWriter.h"
-#include "localisation/MessageLists.h"
+#include "BuiltInMessages.h"
 #include "platform/Event.h"
 #include "restoration/OpenIndex.h"
 #include "restoration/RestoreLog.h"
@@ -17,21 +17,15 @@
 
 namespace {
 
+using testsupport::BuiltIn;
+
 namespace fs = std::filesystem;
 using testsupport::kSep;
 using testsupport::Sep;
+using testsupport::Seps;
 using testsupport::TempDir;
 using ziptest::ZipWriter;
 using Names = std::vector<std::string>;
-
-Names Seps(Names names) {
-    for (auto& name : names) name = Sep(name);
-    return names;
-}
-
-std::string BuiltIn(int number) {
-    return std::string(localisation::BuiltInMessage(localisation::MainWindowMessages(), number));
-}
 
 class ZipBackup : public ::testing::Test {
 protected:
@@ -69,10 +63,7 @@ protected:
         return log.Lines();
     }
 
-    void CancelNow() {
-        stop->Signal();
-        std::atomic_ref<std::int32_t>(cancel).store(1);
-    }
+    void CancelNow() { testsupport::CancelNow(*stop, cancel); }
 
     TempDir dir;
     std::string archive = dir.file("backup.zip");
