@@ -103,6 +103,13 @@ TEST_F(ZipBackup, NamesThatReachTheDestinationItselfOrAboveAreNotListed) {
     EXPECT_EQ(listing.elementNames, Names{"ok.txt"});
 }
 
+// The listing asks the extraction's own name check: a folder that holds only
+// names the extraction refuses is no element; "\" separators count as "/".
+TEST_F(ZipBackup, AFolderHoldingOnlyRefusedNamesIsNotListed) {
+    Make(ZipWriter().Add("Bad/../../up.txt", "u").Add("Docs\\a.txt", "a").Add("ok.txt", "ok"));
+    EXPECT_EQ(listing.elementNames, Seps({"Docs/", "ok.txt"}));
+}
+
 TEST_F(ZipBackup, AnArchiveWithoutItemsHasNothingToRestore) {
     ZipWriter().WriteTo(archive);
     ArchiveListing untouched;
