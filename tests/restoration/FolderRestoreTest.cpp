@@ -3,12 +3,12 @@
 
 #include <filesystem>
 
-#ifndef _WIN32
+#include "CancelRequest.h"
 #include "CaseName.h"
+#ifndef _WIN32
 #include "FileSizeLimit.h"
 #endif
 #include "RecordingReceiver.h"
-#include "CancelRequest.h"
 #include "TempDir.h"
 #include "platform/Event.h"
 #include "platform/File.h"

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "TempDir.h"
 #include "BuiltInMessages.h"
+#include "TempDir.h"
 
 namespace {
 

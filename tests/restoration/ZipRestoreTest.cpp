@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "RecordingReceiver.h"
+#include "BuiltInMessages.h"
 #include "CancelRequest.h"
+#include "RecordingReceiver.h"
 #include "TempDir.h"
 #include "ZipWriter.h"
-#include "BuiltInMessages.h"
 #include "platform/Event.h"
 #include "restoration/OpenIndex.h"
 #include "restoration/RestoreLog.h"
