@@ -1,15 +1,14 @@
-// Decoding speed of the Deflate paths (one piece with libdeflate, streaming
-// with zlib) for items of several sizes, and of CRC-32. Prints MB/s of output.
+// Decoding speed of the Deflate paths (whole item in one piece, and
+// streaming) for items of several sizes, and of CRC-32. Prints MB/s of output.
 // Times are processor time. Usage: codecs_bench [megabytes per measurement, default 300]
-#include <zlib.h>
-
 #include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <random>
 #include <vector>
 
+#include "ReferenceDeflate.h"
+#include "SampleData.h"
 #include "restoration/codecs/Crc32.h"
 #include "restoration/codecs/Inflate.h"
 
@@ -43,38 +42,6 @@ public:
     std::uint64_t checksum = 0;
 };
 
-// Text with repeats, like source code and documents; a quarter random bytes, like binaries.
-Bytes MakeData(std::size_t size, std::uint32_t seed) {
-    static const char* const kWords[] = {"static ", "void ", "return ", "the ", "backup ", "index ", "\n    ",
-                                         "if (", ") {\n", "archive", "folder", "= 0;", "std::", "// "};
-    std::mt19937 random(seed);
-    Bytes out;
-    out.reserve(size);
-    while (out.size() < size) {
-        if (random() % 4 == 0) {
-            for (int i = 0; i < 64 && out.size() < size; ++i) out.push_back(static_cast<std::uint8_t>(random()));
-        } else {
-            for (int i = 0; i < 40 && out.size() < size; ++i)
-                for (const char* w = kWords[random() % 14]; *w && out.size() < size; ++w) out.push_back(static_cast<std::uint8_t>(*w));
-        }
-    }
-    return out;
-}
-
-Bytes Compress(const Bytes& data) {
-    z_stream s{};
-    deflateInit2(&s, 6, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    Bytes out(deflateBound(&s, static_cast<uLong>(data.size())));
-    s.next_in = const_cast<Bytef*>(data.data());
-    s.avail_in = static_cast<uInt>(data.size());
-    s.next_out = out.data();
-    s.avail_out = static_cast<uInt>(out.size());
-    deflate(&s, Z_FINISH);
-    out.resize(s.total_out);
-    deflateEnd(&s);
-    return out;
-}
-
 // Processor time of this process: the machine may be shared, and wall time would count the others.
 double CpuNow() {
     timespec t{};
@@ -99,8 +66,8 @@ int main(int argc, char** argv) {
     codecs::InflateScratch scratch;
     for (std::size_t size : {std::size_t{2} << 10, std::size_t{16} << 10, std::size_t{64} << 10, std::size_t{256} << 10,
                              std::size_t{1} << 20, std::size_t{4} << 20, std::size_t{16} << 20, std::size_t{64} << 20}) {
-        Bytes data = MakeData(size, static_cast<std::uint32_t>(size));
-        Bytes packed = Compress(data);
+        Bytes data = sampledata::TextLikeBytes(size, static_cast<std::uint32_t>(size));
+        Bytes packed = sampledata::ZlibDeflate(data);
         auto run = [&](int path) {
             MemorySource source(packed);
             CountingSink sink;
@@ -114,7 +81,7 @@ int main(int argc, char** argv) {
         std::printf("%9zuK %8.2f %9.0f MB/s %9.0f MB/s %9.0f MB/s\n", size >> 10,
                     static_cast<double>(packed.size()) / static_cast<double>(size), whole, stream, chosen);
     }
-    Bytes data = MakeData(8 << 20, 1);
+    Bytes data = sampledata::TextLikeBytes(8 << 20, 1);
     volatile std::uint32_t sink = 0;
     double crc = Measure(budget * 4, data.size(), [&] { sink = codecs::Crc32(0, data.data(), data.size()); });
     std::printf("CRC-32: %.0f MB/s\n", crc);

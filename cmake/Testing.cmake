@@ -20,7 +20,9 @@ function(extractor_add_test)
             set_tests_properties(${T_NAME} PROPERTIES LABELS gui)
         endif()
     else()
-        gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+        # NO_PRETTY_VALUES: a case is named by its name generator (or its index),
+        # never by the bytes of its parameter.
+        gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
             PROPERTIES TIMEOUT 300)
     endif()
 endfunction()

@@ -96,7 +96,7 @@ public:
     static constexpr std::int32_t kMaxTextLength = 4095;
     static constexpr std::int32_t kNewestVersion = 100;
 
-    // Archive naming (defined with the archive location code).
+    // Archive naming (defined in ArchiveNaming.cpp).
     std::string GetArchiveBaseName(double dateTime) const;
     std::string GetTimestampFolder(double dateTime) const;
 };

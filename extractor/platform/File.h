@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/FileHandle.h"
+
 namespace platform {
 
 class File {
@@ -18,11 +20,6 @@ public:
     // Creates a file for writing, replacing an existing one.
     static std::optional<File> CreateForWriting(const std::string& path);
 
-    File(File&& other) noexcept;
-    File& operator=(File&& other) noexcept;
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
-    ~File();
 
     // Reads up to count bytes; returns the number read (0 at end of file), or -1 when the read fails.
     std::int64_t Read(void* buffer, std::size_t count);
@@ -36,13 +33,8 @@ public:
     bool IsOpen() const;
 
 private:
-#ifdef _WIN32
-    using Handle = void*;
-#else
-    using Handle = int;
-#endif
-    explicit File(Handle handle) : handle_(handle) {}
-    Handle handle_;
+    explicit File(FileHandle::Native handle) : handle_(handle) {}
+    FileHandle handle_;
 };
 
 }  // namespace platform

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <utility>
 
 namespace platform {
 
@@ -26,38 +25,20 @@ std::optional<File> File::CreateForWriting(const std::string& path) {
     return File(fd);
 }
 
-File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
-
-File& File::operator=(File&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = std::exchange(other.handle_, -1);
-    }
-    return *this;
-}
-
-File::~File() { Close(); }
-
 std::int64_t File::Read(void* buffer, std::size_t count) {
-    std::size_t total = 0;
-    auto* bytes = static_cast<char*>(buffer);
-    while (total < count) {
-        ssize_t got = ::read(handle_, bytes + total, count - total);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            return -1;
+    return ReadUntilFull(buffer, count, [this](char* to, std::size_t, std::size_t wanted) -> std::int64_t {
+        for (;;) {
+            const ssize_t got = ::read(handle_.Get(), to, wanted);
+            if (got >= 0 || errno != EINTR) return got;
         }
-        if (got == 0) break;
-        total += static_cast<std::size_t>(got);
-    }
-    return static_cast<std::int64_t>(total);
+    });
 }
 
 bool File::Write(const void* buffer, std::size_t count) {
     std::size_t total = 0;
     const auto* bytes = static_cast<const char*>(buffer);
     while (total < count) {
-        ssize_t written = ::write(handle_, bytes + total, count - total);
+        ssize_t written = ::write(handle_.Get(), bytes + total, count - total);
         if (written < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -67,15 +48,12 @@ bool File::Write(const void* buffer, std::size_t count) {
     return true;
 }
 
-bool File::Seek(std::int64_t offset) { return offset >= 0 && ::lseek(handle_, offset, SEEK_SET) == offset; }
+bool File::Seek(std::int64_t offset) { return offset >= 0 && ::lseek(handle_.Get(), offset, SEEK_SET) == offset; }
 
-std::int64_t File::Position() const { return ::lseek(handle_, 0, SEEK_CUR); }
+std::int64_t File::Position() const { return ::lseek(handle_.Get(), 0, SEEK_CUR); }
 
-void File::Close() {
-    if (handle_ >= 0) ::close(handle_);
-    handle_ = -1;
-}
+void File::Close() { handle_.Close(); }
 
-bool File::IsOpen() const { return handle_ >= 0; }
+bool File::IsOpen() const { return handle_.IsOpen(); }
 
 }  // namespace platform

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <utility>
 
 namespace platform {
 
@@ -19,29 +18,13 @@ std::optional<File> File::CreateForWriting(const std::string& path) {
     return File(handle);
 }
 
-File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-
-File& File::operator=(File&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
-    }
-    return *this;
-}
-
-File::~File() { Close(); }
-
 std::int64_t File::Read(void* buffer, std::size_t count) {
-    std::size_t total = 0;
-    auto* bytes = static_cast<char*>(buffer);
-    while (total < count) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - total, 1u << 30));
+    return ReadUntilFull(buffer, count, [this](char* to, std::size_t, std::size_t wanted) -> std::int64_t {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wanted, 1u << 30));
         DWORD got = 0;
-        if (!ReadFile(handle_, bytes + total, chunk, &got, nullptr)) return -1;
-        if (got == 0) break;
-        total += got;
-    }
-    return static_cast<std::int64_t>(total);
+        if (!ReadFile(handle_.Get(), to, chunk, &got, nullptr)) return -1;
+        return got;
+    });
 }
 
 bool File::Write(const void* buffer, std::size_t count) {
@@ -50,7 +33,7 @@ bool File::Write(const void* buffer, std::size_t count) {
     while (total < count) {
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - total, 1u << 30));
         DWORD written = 0;
-        if (!WriteFile(handle_, bytes + total, chunk, &written, nullptr) || written == 0) return false;
+        if (!WriteFile(handle_.Get(), bytes + total, chunk, &written, nullptr) || written == 0) return false;
         total += written;
     }
     return true;
@@ -59,20 +42,17 @@ bool File::Write(const void* buffer, std::size_t count) {
 bool File::Seek(std::int64_t offset) {
     LARGE_INTEGER distance;
     distance.QuadPart = offset;
-    return SetFilePointerEx(handle_, distance, nullptr, FILE_BEGIN) != 0;
+    return SetFilePointerEx(handle_.Get(), distance, nullptr, FILE_BEGIN) != 0;
 }
 
 std::int64_t File::Position() const {
     LARGE_INTEGER zero{}, position{};
-    if (!SetFilePointerEx(handle_, zero, &position, FILE_CURRENT)) return -1;
+    if (!SetFilePointerEx(handle_.Get(), zero, &position, FILE_CURRENT)) return -1;
     return position.QuadPart;
 }
 
-void File::Close() {
-    if (handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-}
+void File::Close() { handle_.Close(); }
 
-bool File::IsOpen() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+bool File::IsOpen() const { return handle_.IsOpen(); }
 
 }  // namespace platform

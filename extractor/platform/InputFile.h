@@ -7,18 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "platform/FileHandle.h"
+
 namespace platform {
 
 class InputFile {
 public:
     // Opens an existing file for reading; other programs may read it too.
     static std::optional<InputFile> Open(const std::string& path);
-
-    InputFile(InputFile&& other) noexcept;
-    InputFile& operator=(InputFile&& other) noexcept;
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-    ~InputFile();
 
     // The size in bytes when the file was opened.
     std::uint64_t Size() const { return size_; }
@@ -27,14 +23,8 @@ public:
     std::int64_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count);
 
 private:
-#ifdef _WIN32
-    using Handle = void*;
-#else
-    using Handle = int;
-#endif
-    InputFile(Handle handle, std::uint64_t size) : handle_(handle), size_(size) {}
-    void Close();
-    Handle handle_;
+    InputFile(FileHandle::Native handle, std::uint64_t size) : handle_(handle), size_(size) {}
+    FileHandle handle_;
     std::uint64_t size_;
 };
 

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <utility>
 
 namespace platform {
 
@@ -22,38 +21,13 @@ std::optional<InputFile> InputFile::Open(const std::string& path) {
     return InputFile(fd, static_cast<std::uint64_t>(info.st_size));
 }
 
-InputFile::InputFile(InputFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, -1)), size_(std::exchange(other.size_, 0)) {}
-
-InputFile& InputFile::operator=(InputFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = std::exchange(other.handle_, -1);
-        size_ = std::exchange(other.size_, 0);
-    }
-    return *this;
-}
-
-InputFile::~InputFile() { Close(); }
-
 std::int64_t InputFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) {
-    std::size_t total = 0;
-    auto* bytes = static_cast<char*>(buffer);
-    while (total < count) {
-        ssize_t got = ::pread(handle_, bytes + total, count - total, static_cast<off_t>(offset + total));
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            return -1;
+    return ReadUntilFull(buffer, count, [&](char* to, std::size_t done, std::size_t wanted) -> std::int64_t {
+        for (;;) {
+            const ssize_t got = ::pread(handle_.Get(), to, wanted, static_cast<off_t>(offset + done));
+            if (got >= 0 || errno != EINTR) return got;
         }
-        if (got == 0) break;
-        total += static_cast<std::size_t>(got);
-    }
-    return static_cast<std::int64_t>(total);
-}
-
-void InputFile::Close() {
-    if (handle_ >= 0) ::close(handle_);
-    handle_ = -1;
+    });
 }
 
 }  // namespace platform

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <utility>
 
 namespace platform {
 
@@ -19,43 +18,17 @@ std::optional<InputFile> InputFile::Open(const std::string& path) {
     return InputFile(handle, static_cast<std::uint64_t>(size.QuadPart));
 }
 
-InputFile::InputFile(InputFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)), size_(std::exchange(other.size_, 0)) {}
-
-InputFile& InputFile::operator=(InputFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
-        size_ = std::exchange(other.size_, 0);
-    }
-    return *this;
-}
-
-InputFile::~InputFile() { Close(); }
-
 std::int64_t InputFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) {
-    std::size_t total = 0;
-    auto* bytes = static_cast<char*>(buffer);
-    while (total < count) {
-        const std::uint64_t at = offset + total;
+    return ReadUntilFull(buffer, count, [&](char* to, std::size_t done, std::size_t wanted) -> std::int64_t {
+        const std::uint64_t at = offset + done;
         OVERLAPPED where{};
         where.Offset = static_cast<DWORD>(at);
         where.OffsetHigh = static_cast<DWORD>(at >> 32);
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - total, 1u << 30));
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wanted, 1u << 30));
         DWORD got = 0;
-        if (!ReadFile(handle_, bytes + total, chunk, &got, &where)) {
-            if (GetLastError() == ERROR_HANDLE_EOF) break;
-            return -1;
-        }
-        if (got == 0) break;
-        total += got;
-    }
-    return static_cast<std::int64_t>(total);
-}
-
-void InputFile::Close() {
-    if (handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
+        if (!ReadFile(handle_.Get(), to, chunk, &got, &where)) return GetLastError() == ERROR_HANDLE_EOF ? 0 : -1;
+        return got;
+    });
 }
 
 }  // namespace platform

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "platform/FolderEntries.h"
 #include "platform/KnownFolders.h"
 #include "platform/Path.h"
 #include "restoration/OpenIndex.h"
 #include "restoration/ZipRestore.h"
+#include "restoration/zip/ItemName.h"
 #include "restoration/zip/TUnZipper.h"
 
 namespace {
@@ -29,7 +31,17 @@ std::int32_t ListFolderArchive(const std::string& folder, ArchiveListing& listin
     return kOpenIndexOk;
 }
 
-bool IsUnsafeTopLevel(const std::string& part) { return part.empty() || part == "." || part == ".."; }
+// The top level an item is listed under: nothing when the name is one the
+// extraction would refuse, or when its first stored level is not a plain one
+// ("./a"), since the restore matches items by their stored first level.
+std::optional<std::string> ListedTopLevel(const std::string& name) {
+    const auto path = zip::CanonicalItemPath(name, zip::PlatformNameRules());
+    if (!path) return std::nullopt;
+    const std::string top = name.substr(0, name.find('/'));
+    const std::string& canonicalTop = path->folders.empty() ? path->file : path->folders.front();
+    if (top != canonicalTop) return std::nullopt;
+    return top;
+}
 
 std::int32_t ListZipArchive(const std::string& path, ArchiveListing& listing) {
     std::unique_ptr<TUnZipper> lister(new (std::nothrow) TUnZipper());
@@ -40,11 +52,11 @@ std::int32_t ListZipArchive(const std::string& path, ArchiveListing& listing) {
     std::vector<std::string> folders;
     std::vector<std::string> files;
     for (int index = 0; index < lister->GetCount(); ++index) {
-        const std::string name = NormalisedItemName(lister->GetItem(index).FileName());
-        const auto slash = name.find('/');
-        const std::string top = name.substr(0, slash);
-        if (IsUnsafeTopLevel(top)) continue;
-        if (slash == std::string::npos) {
+        const std::string name = zip::NormalisedItemName(lister->GetItem(index).FileName());
+        const auto listed = ListedTopLevel(name);
+        if (!listed) continue;
+        const std::string& top = *listed;
+        if (name.find('/') == std::string::npos) {
             files.push_back(name);
         } else if (std::find(folders.begin(), folders.end(), top + kPathSeparator) == folders.end()) {
             folders.push_back(top + kPathSeparator);

@@ -4,15 +4,13 @@
 
 #include "platform/Path.h"
 #include "restoration/FailureReasons.h"
+#include "restoration/zip/ItemName.h"
 
 namespace {
 
 using platform::kPathSeparator;
-
-std::string WithPlatformSeparators(std::string name) {
-    std::replace(name.begin(), name.end(), '/', kPathSeparator);
-    return name;
-}
+using platform::WithPlatformSeparators;
+using zip::NormalisedItemName;
 
 struct Claim {
     std::string text;  // a folder prefix ending with "/", or a whole file name
@@ -45,12 +43,6 @@ private:
 };
 
 }  // namespace
-
-std::string NormalisedItemName(const std::string& fileName) {
-    std::string name = fileName;
-    std::replace(name.begin(), name.end(), '\\', '/');
-    return name;
-}
 
 void AssignZipTargets(TUnZipper& unzipper, const std::vector<std::string>& elementNames,
                       const std::vector<std::string>& destinationFolders) {

@@ -50,9 +50,6 @@ private:
     IRestoreReceiver& receiver_;
 };
 
-// The item's stored name with "\" read as "/" (some archivers store the other one).
-std::string NormalisedItemName(const std::string& fileName);
-
 // Extracts the job's open archive through its unzipper: rrCompleted, rrAborted
 // after a cancel, rrError when the extraction ended with any other exception.
 TRestoreResult ExtractZipBackup(TRestoreJob& job);

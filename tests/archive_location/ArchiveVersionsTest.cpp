@@ -7,19 +7,13 @@
 namespace {
 
 using testsupport::kSep;
-using testsupport::Sep;
+using testsupport::Seps;
 using testsupport::TempDir;
 
 std::vector<std::string> Locations(const std::vector<ArchiveVersion>& versions) {
     std::vector<std::string> locations;
     for (const auto& version : versions) locations.push_back(version.location);
     return locations;
-}
-
-std::vector<std::string> Seps(std::initializer_list<const char*> texts) {
-    std::vector<std::string> out;
-    for (const char* text : texts) out.push_back(Sep(text));
-    return out;
 }
 
 TEST(ArchiveVersions, NothingFoundInAnEmptyOrMissingFolder) {

@@ -4,9 +4,12 @@
 
 #include <limits>
 
+#include "CaseName.h"
+
 namespace {
 
 struct Case {
+    const char* name;
     CalendarTime time;
     double value;
 };
@@ -30,12 +33,13 @@ TEST_P(DateTimeValueKnownPoints, EncodesAndDecodes) {
 
 INSTANTIATE_TEST_SUITE_P(, DateTimeValueKnownPoints,
     ::testing::Values(
-        Case{{1899, 12, 30, 0, 0, 0, 0}, 0.0},
-        Case{{1899, 12, 31, 12, 0, 0, 0}, 1.5},
-        Case{{1900, 1, 1, 0, 0, 0, 0}, 2.0},
-        Case{{2005, 2, 28, 10, 0, 0, 0}, 38411.0 + 10.0 / 24},
-        Case{{2000, 2, 29, 18, 0, 0, 0}, 36585.75},
-        Case{{1899, 12, 29, 6, 0, 0, 0}, -1.25}));
+        Case{"DayZero", {1899, 12, 30, 0, 0, 0, 0}, 0.0},
+        Case{"HalfPastTheFirstDay", {1899, 12, 31, 12, 0, 0, 0}, 1.5},
+        Case{"FirstOf1900", {1900, 1, 1, 0, 0, 0, 0}, 2.0},
+        Case{"Morning2005", {2005, 2, 28, 10, 0, 0, 0}, 38411.0 + 10.0 / 24},
+        Case{"LeapDay2000Evening", {2000, 2, 29, 18, 0, 0, 0}, 36585.75},
+        Case{"BeforeDayZero", {1899, 12, 29, 6, 0, 0, 0}, -1.25}),
+    testsupport::CaseName());
 
 TEST(DateTimeValue, RefusesInvalidCalendarFields) {
     const CalendarTime invalid[] = {
@@ -58,3 +62,4 @@ TEST(DateTimeValue, DecodingRefusesValuesOutsideTheCalendar) {
 }
 
 }  // namespace
+

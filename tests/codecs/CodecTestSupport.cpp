@@ -70,28 +70,4 @@ Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end());
 
 std::uint32_t Crc32Of(const Bytes& data) { return codecs::Crc32(0, data.data(), data.size()); }
 
-Bytes RandomBytes(std::size_t size, std::uint32_t seed) {
-    std::mt19937 random(seed);
-    Bytes bytes(size);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
-    return bytes;
-}
-
-Bytes TextLikeBytes(std::size_t size, std::uint32_t seed) {
-    static const char* const kWords[] = {"backup ", "restore ", "the ", "archive ", "folder ", "of ", "a ",
-                                         "index\n", "file ", "data ", "\t", "1999 ", "2024-05-01 ", "Docs/"};
-    std::mt19937 random(seed);
-    Bytes bytes;
-    bytes.reserve(size);
-    while (bytes.size() < size) {
-        if (random() % 16 == 0) {
-            bytes.push_back(static_cast<std::uint8_t>(random()));  // now and then a stray byte
-            continue;
-        }
-        const char* word = kWords[random() % std::size(kWords)];
-        for (; *word && bytes.size() < size; ++word) bytes.push_back(static_cast<std::uint8_t>(*word));
-    }
-    return bytes;
-}
-
 }  // namespace codectest

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "SampleData.h"
 #include "restoration/codecs/Streams.h"
 
 namespace codectest {
@@ -53,7 +54,7 @@ Bytes ToBytes(const std::string& text);
 std::uint32_t Crc32Of(const Bytes& data);
 
 // Deterministic data: random bytes, and text-like bytes with many repeats.
-Bytes RandomBytes(std::size_t size, std::uint32_t seed);
-Bytes TextLikeBytes(std::size_t size, std::uint32_t seed);
+using sampledata::RandomBytes;
+using sampledata::TextLikeBytes;
 
 }  // namespace codectest

@@ -1,14 +1,15 @@
 // Damaged data for every method: cut short, declared too long, flipped bits
 // and garbage. Each ends in a DataError or in exactly the declared bytes;
 // never in more bytes, a crash or a hang (the sanitizers watch the rest).
-#include <zlib.h>
 
 #include <functional>
 #include <random>
 
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
 #include "CodecTestSupport.h"
+#include "ReferenceDeflate.h"
 #include "TestData.h"
 #include "encoders/ImplodeEncoder.h"
 #include "encoders/ReduceEncoder.h"
@@ -16,6 +17,8 @@
 #include "restoration/codecs/Decode.h"
 
 namespace {
+
+using sampledata::ZlibDeflate;
 
 using namespace codectest;
 
@@ -32,21 +35,6 @@ struct Sample {
         return method == codecs::kStored || method == codecs::kDeflated || method == codecs::kDeflate64;
     }
 };
-
-Bytes ZlibDeflate(const Bytes& data) {
-    uLongf size = compressBound(static_cast<uLong>(data.size()));
-    Bytes out(size);
-    z_stream stream{};
-    deflateInit2(&stream, 6, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    stream.next_in = const_cast<Bytef*>(data.data());
-    stream.avail_in = static_cast<uInt>(data.size());
-    stream.next_out = out.data();
-    stream.avail_out = static_cast<uInt>(out.size());
-    deflate(&stream, Z_FINISH);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return out;
-}
 
 std::vector<Sample> Samples() {
     const Bytes text = TextLikeBytes(3000, 12);
@@ -142,7 +130,7 @@ TEST_P(Damaged, GarbageNeverGivesMoreThanDeclared) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Methods, Damaged, testing::ValuesIn(Samples()),
-                         [](const auto& info) { return info.param.name; });
+                         testsupport::CaseName());
 
 TEST(Decode, StoredItemWithDifferentSizesIsADataError) {
     const Bytes data = ToBytes("stored");

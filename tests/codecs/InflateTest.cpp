@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
 #include "CodecTestSupport.h"
+#include "ReferenceDeflate.h"
 #include "restoration/codecs/Crc32.h"
 #include "restoration/codecs/Decode.h"
 #include "restoration/codecs/Inflate.h"
@@ -11,20 +13,7 @@
 namespace {
 
 using namespace codectest;
-
-Bytes ZlibDeflate(const Bytes& data, int level, int strategy = Z_DEFAULT_STRATEGY) {
-    z_stream stream{};
-    EXPECT_EQ(deflateInit2(&stream, level, Z_DEFLATED, -MAX_WBITS, 8, strategy), Z_OK);
-    Bytes out(deflateBound(&stream, static_cast<uLong>(data.size())) + 16);
-    stream.next_in = const_cast<Bytef*>(data.data());
-    stream.avail_in = static_cast<uInt>(data.size());
-    stream.next_out = out.data();
-    stream.avail_out = static_cast<uInt>(out.size());
-    EXPECT_EQ(deflate(&stream, Z_FINISH), Z_STREAM_END);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return out;
-}
+using sampledata::ZlibDeflate;
 
 enum class Path { Whole, Streaming, Chosen };
 
@@ -72,7 +61,7 @@ TEST_P(InflateRoundTrip, BothPathsGiveTheOriginalBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zlib, InflateRoundTrip, testing::ValuesIn(kRoundTrips),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testsupport::CaseName());
 
 TEST(Inflate, ByteByByteInputIsDecoded) {
     Bytes data = TextLikeBytes(20'000, 3);

@@ -2,6 +2,7 @@
 // built by hand whose output is worked out by hand.
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
 #include "CodecTestSupport.h"
 #include "encoders/BitWriter.h"
 #include "encoders/ReduceEncoder.h"
@@ -123,7 +124,7 @@ TEST_P(UnreduceHandMade, DecodesAsWorkedOut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Streams, UnreduceHandMade, testing::ValuesIn(kHandMade),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testsupport::CaseName());
 
 TEST(Unreduce, InvalidFollowerDataIsADataError) {
     {

@@ -2,6 +2,7 @@
 // and partial clears), and streams built by hand.
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
 #include "CodecTestSupport.h"
 #include "encoders/BitWriter.h"
 #include "encoders/ShrinkEncoder.h"
@@ -80,7 +81,7 @@ TEST_P(UnshrinkHandMade, DecodesAsWorkedOut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Streams, UnshrinkHandMade, testing::ValuesIn(kHandMade),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testsupport::CaseName());
 
 TEST(Unshrink, InvalidCodesAreDataErrors) {
     struct Case {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "CaseName.h"
+
 namespace {
 
 using platform::DateTimeConventions;
@@ -25,6 +27,7 @@ const DateTimeConventions kIso = Conventions(Order::YearMonthDay, "-");
 const DateTimeConventions kHungarian = Conventions(Order::YearMonthDay, ". ", ".");
 
 struct ParseCase {
+    const char* name;
     const char* text;
     const DateTimeConventions* conventions;
     CalendarTime expected;
@@ -47,19 +50,20 @@ TEST_P(DateTimeTextParses, ReadsTheFields) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, DateTimeTextParses, ::testing::Values(
-    ParseCase{"03/05/2024", &kUs, {2024, 3, 5, 0, 0, 0, 0}},
-    ParseCase{"3/5/24 14:30", &kUs, {2024, 3, 5, 14, 30, 0, 0}},
-    ParseCase{"  3/5/2024   2:30:07 pm ", &kUs, {2024, 3, 5, 14, 30, 7, 0}},
-    ParseCase{"3/5/2024 12:05:09.5AM", &kUs, {2024, 3, 5, 0, 5, 9, 500}},
-    ParseCase{"3/5/2024 12:00 PM", &kUs, {2024, 3, 5, 12, 0, 0, 0}},
-    ParseCase{"1/1/29", &kUs, {2029, 1, 1, 0, 0, 0, 0}},
-    ParseCase{"1/1/30", &kUs, {1930, 1, 1, 0, 0, 0, 0}},
-    ParseCase{"1/1/0999", &kUs, {999, 1, 1, 0, 0, 0, 0}},
-    ParseCase{"29.02.2000 23:59:59.999", &kGerman, {2000, 2, 29, 23, 59, 59, 999}},
-    ParseCase{"05.03.2024", &kGerman, {2024, 3, 5, 0, 0, 0, 0}},
-    ParseCase{"2024-03-05 08:00", &kIso, {2024, 3, 5, 8, 0, 0, 0}},
-    ParseCase{"2024. 03. 05.", &kHungarian, {2024, 3, 5, 0, 0, 0, 0}},
-    ParseCase{"2024. 03. 05 7:15", &kHungarian, {2024, 3, 5, 7, 15, 0, 0}}));
+    ParseCase{"UsDateOnly", "03/05/2024", &kUs, {2024, 3, 5, 0, 0, 0, 0}},
+    ParseCase{"UsTwoDigitYearAndTime", "3/5/24 14:30", &kUs, {2024, 3, 5, 14, 30, 0, 0}},
+    ParseCase{"UsSpacesAndLowerCasePm", "  3/5/2024   2:30:07 pm ", &kUs, {2024, 3, 5, 14, 30, 7, 0}},
+    ParseCase{"UsMidnightHourWithFraction", "3/5/2024 12:05:09.5AM", &kUs, {2024, 3, 5, 0, 5, 9, 500}},
+    ParseCase{"UsNoon", "3/5/2024 12:00 PM", &kUs, {2024, 3, 5, 12, 0, 0, 0}},
+    ParseCase{"UsYear29IsThisCentury", "1/1/29", &kUs, {2029, 1, 1, 0, 0, 0, 0}},
+    ParseCase{"UsYear30IsTheLastCentury", "1/1/30", &kUs, {1930, 1, 1, 0, 0, 0, 0}},
+    ParseCase{"UsFourDigitYearBefore1000", "1/1/0999", &kUs, {999, 1, 1, 0, 0, 0, 0}},
+    ParseCase{"GermanLeapDayWithMilliseconds", "29.02.2000 23:59:59.999", &kGerman, {2000, 2, 29, 23, 59, 59, 999}},
+    ParseCase{"GermanDateOnly", "05.03.2024", &kGerman, {2024, 3, 5, 0, 0, 0, 0}},
+    ParseCase{"IsoDateAndTime", "2024-03-05 08:00", &kIso, {2024, 3, 5, 8, 0, 0, 0}},
+    ParseCase{"HungarianDateOnly", "2024. 03. 05.", &kHungarian, {2024, 3, 5, 0, 0, 0, 0}},
+    ParseCase{"HungarianDateAndTime", "2024. 03. 05 7:15", &kHungarian, {2024, 3, 5, 7, 15, 0, 0}}),
+    testsupport::CaseName());
 
 TEST(DateTimeText, RefusesTextsOutsideTheGrammarOrTheCalendar) {
     const char* invalid[] = {
@@ -203,3 +207,4 @@ TEST(DateTimeText, FormatsValidDatesAndRefusesInvalidOnes) {
 }
 
 }  // namespace
+

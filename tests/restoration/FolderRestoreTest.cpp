@@ -1,9 +1,10 @@
 // The worker on folder backups, run on the test's own thread.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 
+#include "CancelRequest.h"
+#include "CaseName.h"
 #ifndef _WIN32
 #include "FileSizeLimit.h"
 #endif
@@ -19,13 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::kSep;
 using testsupport::Sep;
+using testsupport::Seps;
 using testsupport::TempDir;
 using Names = std::vector<std::string>;
-
-Names Seps(Names names) {
-    for (auto& name : names) name = Sep(name);
-    return names;
-}
 
 void MakeReadOnly(const std::string& path) {
     fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
@@ -54,10 +51,7 @@ struct WorkerRun {
         return RestoreThreadProc(job);
     }
     // What the Cancel action does: the event first, then the flag.
-    void CancelNow() {
-        stop->Signal();
-        std::atomic_ref<std::int32_t>(cancel).store(1);
-    }
+    void CancelNow() { testsupport::CancelNow(*stop, cancel); }
 };
 
 class FolderRestore : public ::testing::Test {
@@ -256,7 +250,7 @@ TEST_P(CancelDuringTheLastCopy, EndsAsCancelledAndKeepsTheEarlierFile) {
 INSTANTIATE_TEST_SUITE_P(Elements, CancelDuringTheLastCopy,
                          testing::Values(LastCopyCase{"FileElement", {"Docs/", "x.txt", "y.txt"}, "y.txt"},
                                          LastCopyCase{"InAFolderElement", {"x.txt", "Docs/"}, "Docs/sub/b.txt"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testsupport::CaseName());
 
 #ifndef _WIN32
 TEST_F(FolderRestore, AFullDiskInTheMiddleOfAFileKeepsTheEarlierCopyAndNamesIt) {

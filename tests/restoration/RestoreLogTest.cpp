@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "localisation/MessageLists.h"
+#include "BuiltInMessages.h"
 #include "restoration/RestoreMessages.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
+using testsupport::BuiltIn;
 
-std::string BuiltIn(int number) {
-    return std::string(localisation::BuiltInMessage(localisation::MainWindowMessages(), number));
-}
+using Lines = std::vector<std::string>;
 
 TEST(RestoreLog, LastLineFollowsTheFileInHandAndBecomesTheOutcome) {
     RestoreLog log(BuiltIn);

@@ -6,19 +6,17 @@
 
 #include <filesystem>
 
+#include "BuiltInMessages.h"
 #include "TempDir.h"
-#include "localisation/MessageLists.h"
 
 namespace {
+
+using testsupport::BuiltIn;
 
 namespace fs = std::filesystem;
 using testsupport::kSep;
 using testsupport::TempDir;
 using Lines = std::vector<std::string>;
-
-std::string BuiltIn(int number) {
-    return std::string(localisation::BuiltInMessage(localisation::MainWindowMessages(), number));
-}
 
 // Handles queued messages until the finished one; the session is idle then.
 void HandleUntilFinished(RestoreSession& session, RestoreMessageQueue& queue) {

@@ -2,13 +2,13 @@
 // ZIP component, with the worker on the test's own thread.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 
+#include "BuiltInMessages.h"
+#include "CancelRequest.h"
 #include "RecordingReceiver.h"
 #include "TempDir.h"
 #include "ZipWriter.h"
-#include "localisation/MessageLists.h"
 #include "platform/Event.h"
 #include "restoration/OpenIndex.h"
 #include "restoration/RestoreLog.h"
@@ -17,21 +17,15 @@
 
 namespace {
 
+using testsupport::BuiltIn;
+
 namespace fs = std::filesystem;
 using testsupport::kSep;
 using testsupport::Sep;
+using testsupport::Seps;
 using testsupport::TempDir;
 using ziptest::ZipWriter;
 using Names = std::vector<std::string>;
-
-Names Seps(Names names) {
-    for (auto& name : names) name = Sep(name);
-    return names;
-}
-
-std::string BuiltIn(int number) {
-    return std::string(localisation::BuiltInMessage(localisation::MainWindowMessages(), number));
-}
 
 class ZipBackup : public ::testing::Test {
 protected:
@@ -69,10 +63,7 @@ protected:
         return log.Lines();
     }
 
-    void CancelNow() {
-        stop->Signal();
-        std::atomic_ref<std::int32_t>(cancel).store(1);
-    }
+    void CancelNow() { testsupport::CancelNow(*stop, cancel); }
 
     TempDir dir;
     std::string archive = dir.file("backup.zip");
@@ -110,6 +101,13 @@ TEST_F(ZipBackup, StoredBackslashesCountAsSeparators) {
 TEST_F(ZipBackup, NamesThatReachTheDestinationItselfOrAboveAreNotListed) {
     Make(ZipWriter().Add("../up.txt", "u").Add("/root.txt", "r").Add("./here/x.txt", "x").Add("ok.txt", "ok"));
     EXPECT_EQ(listing.elementNames, Names{"ok.txt"});
+}
+
+// The listing asks the extraction's own name check: a folder that holds only
+// names the extraction refuses is no element; "\" separators count as "/".
+TEST_F(ZipBackup, AFolderHoldingOnlyRefusedNamesIsNotListed) {
+    Make(ZipWriter().Add("Bad/../../up.txt", "u").Add("Docs\\a.txt", "a").Add("ok.txt", "ok"));
+    EXPECT_EQ(listing.elementNames, Seps({"Docs/", "ok.txt"}));
 }
 
 TEST_F(ZipBackup, AnArchiveWithoutItemsHasNothingToRestore) {

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
 #include "BurnerFixture.h"
 #include "OmbrixTestSupport.h"
 #include "ShellFakes.h"
@@ -96,6 +97,7 @@ TEST(Initialize, ReadsTheFileListAndReleasesTheMedium) {
 // --- QueryContextMenu ---
 
 struct FlagCase {
+    const char* name;
     UINT flags;
     bool addsItems;
 };
@@ -116,9 +118,12 @@ TEST_P(MenuFlags, OnlyDefaultOnlyOrNothingAddsNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, MenuFlags,
-                         ::testing::Values(FlagCase{CMF_NORMAL, false}, FlagCase{CMF_DEFAULTONLY, false},
-                                           FlagCase{CMF_EXPLORE, true}, FlagCase{CMF_EXPLORE | CMF_DEFAULTONLY, true},
-                                           FlagCase{CMF_VERBSONLY, true}, FlagCase{CMF_EXTENDEDVERBS, true}));
+                         ::testing::Values(FlagCase{"Normal", CMF_NORMAL, false}, FlagCase{"DefaultOnly", CMF_DEFAULTONLY, false},
+                                           FlagCase{"Explore", CMF_EXPLORE, true},
+                                           FlagCase{"ExploreAndDefaultOnly", CMF_EXPLORE | CMF_DEFAULTONLY, true},
+                                           FlagCase{"VerbsOnly", CMF_VERBSONLY, true},
+                                           FlagCase{"ExtendedVerbs", CMF_EXTENDEDVERBS, true}),
+                         testsupport::CaseName());
 
 struct SelectionCase {
     const char* name;

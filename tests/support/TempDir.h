@@ -23,6 +23,12 @@ inline std::string Sep(std::string text) {
     return text;
 }
 
+// Sep for each of the paths.
+inline std::vector<std::string> Seps(std::vector<std::string> texts) {
+    for (auto& text : texts) text = Sep(std::move(text));
+    return texts;
+}
+
 class TempDir {
 public:
     TempDir();

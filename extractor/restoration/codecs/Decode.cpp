@@ -1,6 +1,7 @@
 #include "restoration/codecs/Decode.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,12 +30,30 @@ bool IsSupportedMethod(std::uint16_t method) {
 
 namespace {
 
+constexpr std::size_t kStoredChunk = 1 << 20;  // stored data per read and write
+
+void CopyStoredThrough(ByteSource& source, ByteSink& sink, std::uint64_t size, std::span<std::uint8_t> buffer) {
+    while (size > 0) {
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(size, buffer.size()));
+        const std::size_t got = source.Read(buffer.data(), want);
+        if (got == 0) throw DataError("stored data ends early");
+        if (got > want) throw DataError("stored data: the source reported more bytes than asked for");
+        sink.Write(buffer.data(), got);
+        size -= got;
+    }
+}
+
 void DecodeItem(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
-                std::uint64_t compressedSize, std::uint64_t uncompressedSize, InflateScratch* scratch) {
+                std::uint64_t compressedSize, std::uint64_t uncompressedSize, InflateScratch* scratch,
+                std::span<std::uint8_t> copyBuffer) {
     switch (method) {
     case kStored:
         if (compressedSize != uncompressedSize) throw DataError("stored item whose two sizes differ");
-        CopyStored(source, sink, uncompressedSize);
+        if (copyBuffer.empty()) {
+            CopyStored(source, sink, uncompressedSize);
+        } else {
+            CopyStoredThrough(source, sink, uncompressedSize, copyBuffer);
+        }
         return;
     case kShrunk: Unshrink(source, sink, uncompressedSize); return;
     case kReducedFactor1:
@@ -52,7 +71,7 @@ void DecodeItem(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSou
 
 void Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
             std::uint64_t compressedSize, std::uint64_t uncompressedSize) {
-    DecodeItem(method, generalPurposeFlags, source, sink, compressedSize, uncompressedSize, nullptr);
+    DecodeItem(method, generalPurposeFlags, source, sink, compressedSize, uncompressedSize, nullptr, {});
 }
 
 Decoder::Decoder() = default;
@@ -61,22 +80,22 @@ Decoder::~Decoder() = default;
 void Decoder::Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource& source, ByteSink& sink,
                      std::uint64_t compressedSize, std::uint64_t uncompressedSize) {
     if (method == kDeflated && !inflateScratch_) inflateScratch_ = std::make_unique<InflateScratch>();
-    DecodeItem(method, generalPurposeFlags, source, sink, compressedSize, uncompressedSize, inflateScratch_.get());
+    if (method == kStored && !copyBuffer_) copyBuffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kStoredChunk);
+    const std::span<std::uint8_t> copyBuffer =
+        copyBuffer_ ? std::span<std::uint8_t>(copyBuffer_.get(), kStoredChunk) : std::span<std::uint8_t>();
+    DecodeItem(method, generalPurposeFlags, source, sink, compressedSize, uncompressedSize, inflateScratch_.get(),
+               copyBuffer);
 }
 
-void Decoder::Release() { inflateScratch_.reset(); }
+void Decoder::Release() {
+    inflateScratch_.reset();
+    copyBuffer_.reset();
+}
 
 void CopyStored(ByteSource& source, ByteSink& sink, std::uint64_t size) {
     constexpr std::size_t kChunk = 256 * 1024;
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(size, kChunk)));
-    while (size > 0) {
-        std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(size, buffer.size()));
-        std::size_t got = source.Read(buffer.data(), want);
-        if (got == 0) throw DataError("stored data ends early");
-        if (got > want) throw DataError("stored data: the source reported more bytes than asked for");
-        sink.Write(buffer.data(), got);
-        size -= got;
-    }
+    CopyStoredThrough(source, sink, size, buffer);
 }
 
 }  // namespace codecs

@@ -49,7 +49,7 @@ void Decode(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSource&
             std::uint64_t compressedSize, std::uint64_t uncompressedSize);
 
 // Decodes items one after another and keeps the buffers of Deflate's fast
-// path between them (at most kInflateWholeBufferBudget, see Inflate.h), which
+// path and of stored data between them (at most kInflateWholeBufferBudget, see Inflate.h), which
 // saves allocating and touching fresh memory per item. Not for concurrent use.
 class Decoder {
 public:
@@ -66,6 +66,7 @@ public:
 
 private:
     std::unique_ptr<InflateScratch> inflateScratch_;
+    std::unique_ptr<std::uint8_t[]> copyBuffer_;  // stored data, kept between items
 };
 
 // Stored data: copies size bytes. The caller passes the same number as both

@@ -12,7 +12,6 @@
 namespace zip {
 namespace {
 
-constexpr std::size_t kCopyChunk = 1 << 20;       // stored data per read and write
 constexpr std::size_t kWriteBatch = 256 * 1024;   // small decoder output is gathered up to this
 constexpr std::uint8_t kHighestVersionRead = 45;  // 4.5: ZIP64; later versions add what we do not read
 
@@ -209,22 +208,10 @@ std::uint32_t ItemExtractor::ReadData(const EntryRecord& record, std::uint64_t d
     ProgressMeter meter(compressedProgress ? record.compressedSize : record.uncompressedSize, record.method, progress);
     FileSink sink(file, record.uncompressedSize, compressedProgress ? nullptr : &meter);
 
-    if (record.method == codecs::kStored) {
-        if (record.compressedSize != record.uncompressedSize)
-            throw DamagedArchive("a stored item's sizes differ");
-        if (!copyBuffer_) copyBuffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kCopyChunk);
-        for (std::uint64_t done = 0; done < record.uncompressedSize;) {
-            const auto chunk = static_cast<std::size_t>(std::min<std::uint64_t>(kCopyChunk, record.uncompressedSize - done));
-            if (reader_.ReadSome(dataStart + done, copyBuffer_.get(), chunk) != chunk)
-                throw DamagedArchive("an item's data ends early");
-            sink.Write(copyBuffer_.get(), chunk);
-            done += chunk;
-        }
-        meter.Complete();
-    } else {
-        ItemSource source(reader_, dataStart, record.compressedSize, compressedProgress ? &meter : nullptr);
-        decoder_.Decode(record.method, record.flags, source, sink, record.compressedSize, record.uncompressedSize);
-    }
+    ItemSource source(reader_, dataStart, record.compressedSize, compressedProgress ? &meter : nullptr);
+    decoder_.Decode(record.method, record.flags, source, sink, record.compressedSize, record.uncompressedSize);
+    // An empty stored item writes nothing, yet its progress still ends at 100.
+    if (record.method == codecs::kStored) meter.Complete();
     sink.Flush();
     if (sink.Written() != record.uncompressedSize) throw DamagedArchive("an item's data gives fewer bytes than declared");
     return sink.Crc();

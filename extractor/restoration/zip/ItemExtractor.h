@@ -59,7 +59,6 @@ private:
 
     ArchiveReader& reader_;
     NameRules rules_;
-    std::unique_ptr<std::uint8_t[]> copyBuffer_;
     codecs::Decoder decoder_;  // keeps its buffers from item to item
 
     // The folder of the last item, reused while the next item goes there too.

@@ -91,4 +91,11 @@ std::optional<ItemPath> CanonicalItemPath(std::string_view name, NameRules rules
     return path;
 }
 
+std::string NormalisedItemName(std::string_view fileName) {
+    std::string name(fileName);
+    for (char& c : name)
+        if (c == '\\') c = '/';
+    return name;
+}
+
 }  // namespace zip

@@ -38,6 +38,9 @@ struct ItemPath {
     bool IsFolder() const { return file.empty(); }
 };
 
+// The item's stored name with "\" read as "/" (some archivers store the other one).
+std::string NormalisedItemName(std::string_view fileName);
+
 // Splits name into levels; "." levels and empty levels ("a//b") are dropped.
 // A name that ends with a separator is a folder entry. Returns nothing (and
 // the reason in problem) when the name is refused.

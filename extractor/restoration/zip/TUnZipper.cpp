@@ -114,9 +114,7 @@ void TUnZipper::OpenArchive(const std::string& path) {
     const auto add = [&items](zip::DirectoryEntry&& entry) {
         TZipItem& item = items.emplace_back();
         item.fileName_ = NativeName(entry);
-        item.TargetName = item.fileName_;
-        for (char& c : item.TargetName)
-            if (c == '/') c = platform::kPathSeparator;
+        item.TargetName = platform::WithPlatformSeparators(item.fileName_);
         item.entry_ = entry.record;
     };
     bool recovered = false;

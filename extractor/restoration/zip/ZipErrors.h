@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "restoration/zip/TUnZipper.h"
+#include "restoration/zip/ZipExceptions.h"
 
 namespace zip {
 
