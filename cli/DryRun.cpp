@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 #include "platform/FolderEntries.h"
 #include "platform/Path.h"
+#include "restoration/zip/ItemName.h"
 #include "restoration/FailureReasons.h"
 #include "restoration/ZipRestore.h"
 #include "restoration/zip/TUnZipper.h"
@@ -61,7 +62,7 @@ void PlanZip(TUnZipper& unzipper, const RestorePlan& restore, Plan& plan) {
     for (int i = 0; i < unzipper.GetCount(); ++i) {
         const TZipItem& item = unzipper.GetItem(i);
         if (!ZipItemBaseFolder(item)) {
-            plan.failed.push_back({platform::WithPlatformSeparators(NormalisedItemName(item.FileName())),
+            plan.failed.push_back({platform::WithPlatformSeparators(zip::NormalisedItemName(item.FileName())),
                                    kRefusedNameReason});
         } else if (!item.IsFolder()) {
             plan.File(item.TargetName);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/Path.h"
+#include "restoration/zip/ItemName.h"
 #include "restoration/ZipRestore.h"
 #include "restoration/zip/TUnZipper.h"
 
@@ -13,7 +14,7 @@ RestoreTally::RestoreTally(TUnZipper* unzipper) : fromZip_(unzipper != nullptr) 
     if (!unzipper) return;
     for (int i = 0; i < unzipper->GetCount(); ++i) {
         TZipItem& item = unzipper->GetItem(i);
-        const std::string name = platform::WithPlatformSeparators(NormalisedItemName(item.FileName()));
+        const std::string name = platform::WithPlatformSeparators(zip::NormalisedItemName(item.FileName()));
         if (platform::EndsWithSeparator(name)) continue;
         zipItemSizes_[name] = item.UncompressedSize();
         ++totalFiles_;

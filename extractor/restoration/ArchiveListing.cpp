@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <memory>
 #include <new>
-#include <optional>
 
 #include "platform/FolderEntries.h"
 #include "platform/KnownFolders.h"
@@ -31,17 +30,11 @@ std::int32_t ListFolderArchive(const std::string& folder, ArchiveListing& listin
     return kOpenIndexOk;
 }
 
-// The top level an item is listed under: nothing when the name is one the
-// extraction would refuse, or when its first stored level is not a plain one
-// ("./a"), since the restore matches items by their stored first level.
-std::optional<std::string> ListedTopLevel(const std::string& name) {
-    const auto path = zip::CanonicalItemPath(name, zip::PlatformNameRules());
-    if (!path) return std::nullopt;
-    const std::string top = name.substr(0, name.find('/'));
-    const std::string& canonicalTop = path->folders.empty() ? path->file : path->folders.front();
-    if (top != canonicalTop) return std::nullopt;
-    return top;
-}
+// The listing's own rule, not a safety check (the extraction refuses unsafe
+// names itself): a first level that is empty, "." or ".." would name the
+// destination or its parent and is no element. An element whose items are all
+// refused is still listed, so that restoring it names each refused item.
+bool IsElementName(const std::string& top) { return !top.empty() && top != "." && top != ".."; }
 
 std::int32_t ListZipArchive(const std::string& path, ArchiveListing& listing) {
     std::unique_ptr<TUnZipper> lister(new (std::nothrow) TUnZipper());
@@ -53,10 +46,10 @@ std::int32_t ListZipArchive(const std::string& path, ArchiveListing& listing) {
     std::vector<std::string> files;
     for (int index = 0; index < lister->GetCount(); ++index) {
         const std::string name = zip::NormalisedItemName(lister->GetItem(index).FileName());
-        const auto listed = ListedTopLevel(name);
-        if (!listed) continue;
-        const std::string& top = *listed;
-        if (name.find('/') == std::string::npos) {
+        const auto slash = name.find('/');
+        const std::string top = name.substr(0, slash);
+        if (!IsElementName(top)) continue;
+        if (slash == std::string::npos) {
             files.push_back(name);
         } else if (std::find(folders.begin(), folders.end(), top + kPathSeparator) == folders.end()) {
             folders.push_back(top + kPathSeparator);

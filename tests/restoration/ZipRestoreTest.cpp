@@ -105,9 +105,14 @@ TEST_F(ZipBackup, NamesThatReachTheDestinationItselfOrAboveAreNotListed) {
 
 // The listing asks the extraction's own name check: a folder that holds only
 // names the extraction refuses is no element; "\" separators count as "/".
-TEST_F(ZipBackup, AFolderHoldingOnlyRefusedNamesIsNotListed) {
+TEST_F(ZipBackup, AFolderHoldingOnlyRefusedNamesIsListedAndItsItemsAreNamed) {
+    // Listed, so that a restoration says what it could not write.
     Make(ZipWriter().Add("Bad/../../up.txt", "u").Add("Docs\\a.txt", "a").Add("ok.txt", "ok"));
-    EXPECT_EQ(listing.elementNames, Seps({"Docs/", "ok.txt"}));
+    EXPECT_EQ(listing.elementNames, Seps({"Bad/", "Docs/", "ok.txt"}));
+    EXPECT_EQ(Restore(), rrCompleted);
+    EXPECT_EQ(Log(), (Names{"*** " + Sep("Bad/../../up.txt") + " -- FAILED!", "Operation completed. There were errors."}));
+    EXPECT_EQ(dir.read("dest/ok.txt"), "ok");
+    EXPECT_FALSE(dir.exists("up.txt"));
 }
 
 TEST_F(ZipBackup, AnArchiveWithoutItemsHasNothingToRestore) {
