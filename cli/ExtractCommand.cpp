@@ -8,6 +8,7 @@
 #include "JsonWriter.h"
 #include "ProgressLine.h"
 #include "Readable.h"
+#include "Summary.h"
 #include "RecoveryWarning.h"
 #include "FailedItem.h"
 #include "platform/Console.h"
@@ -37,11 +38,10 @@ void WriteJson(const ExtractRequest& request, const ExtractOutcome& outcome, std
     writer.EndObject().Finish();
 }
 
-void WriteSummary(const ExtractRequest& request, const ExtractOutcome& outcome, std::ostream& err) {
-    err << "extractor-cli: extracted " << outcome.files << (outcome.files == 1 ? " file, " : " files, ")
-        << outcome.bytes << (outcome.bytes == 1 ? " byte" : " bytes") << " to "
-        << (request.destination.empty() ? std::string("the current folder") : Readable(request.destination)) << "; "
-        << outcome.failed.size() << (outcome.failed.size() == 1 ? " item" : " items") << " failed\n";
+void PrintSummary(const ExtractRequest& request, const ExtractOutcome& outcome, std::ostream& err) {
+    WriteSummary(err, "extracted", outcome.files, outcome.bytes,
+                 request.destination.empty() ? std::string("the current folder") : Readable(request.destination),
+                 outcome.failed.size());
 }
 
 int Fail(const ExtractRequest& request, const std::string& text, std::ostream& out, std::ostream& err) {
@@ -133,7 +133,7 @@ int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostrea
         WriteJson(request, outcome, out);
     } else {
         if (outcome.cancelled) err << "extractor-cli: extraction cancelled\n";
-        WriteSummary(request, outcome, err);
+        PrintSummary(request, outcome, err);
     }
     if (outcome.cancelled) return kExtractCancelled;
     return outcome.failed.empty() ? kExtractOk : kExtractItemsFailed;

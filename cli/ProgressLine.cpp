@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "Readable.h"
+#include "Summary.h"
 #include "platform/Console.h"
 
 namespace cli {
@@ -10,10 +11,6 @@ namespace {
 
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 constexpr unsigned kFallbackWidth = 80;
-
-std::string Count(std::uint64_t n, const char* one, const char* many) {
-    return std::to_string(n) + ' ' + (n == 1 ? one : many);
-}
 
 std::string Size(double bytes) {
     const char* units[] = {"B", "KiB", "MiB", "GiB", "TiB"};
@@ -49,8 +46,8 @@ std::string LastBytes(const std::string& text, std::size_t count) {
 
 std::string ProgressText(const Progress& progress, std::chrono::duration<double> elapsed, unsigned width) {
     std::string line = progress.totalFiles != 0
-                           ? std::to_string(progress.files) + '/' + Count(progress.totalFiles, "file", "files")
-                           : Count(progress.files, "file", "files");
+                           ? std::to_string(progress.files) + '/' + Counted(progress.totalFiles, "file", "files")
+                           : Counted(progress.files, "file", "files");
     line += ", " + Size(static_cast<double>(progress.bytes));
     if (progress.totalBytes != 0) {
         const auto percent = progress.bytes >= progress.totalBytes ? 100 : progress.bytes * 100 / progress.totalBytes;

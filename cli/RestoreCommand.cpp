@@ -18,6 +18,7 @@
 #include "ProgressLine.h"
 #include "Readable.h"
 #include "RestoreTally.h"
+#include "Summary.h"
 #include "localisation/MessageLists.h"
 #include "platform/Path.h"
 #include "platform/Console.h"
@@ -132,18 +133,13 @@ void WriteReason(const FailedItem& item, Console& console) {
 }
 
 // The end on standard error: what was restored, where to, and how many failed.
-void WriteSummary(const RestoreTally& tally, const std::vector<std::string>& destinations, Console& console) {
-    const auto files = tally.FilesRestored();
-    console.err << "extractor-cli: restored " << files << (files == 1 ? " file, " : " files, ") << tally.BytesRestored()
-                << (tally.BytesRestored() == 1 ? " byte" : " bytes") << " to ";
-    const std::set<std::string> folders(destinations.begin(), destinations.end());
-    const char* separator = "";
-    for (const auto& folder : folders) {
-        console.err << separator << Readable(folder);
-        separator = ", ";
+void PrintSummary(const RestoreTally& tally, const std::vector<std::string>& destinations, Console& console) {
+    std::string where;
+    for (const auto& folder : std::set<std::string>(destinations.begin(), destinations.end())) {
+        where += (where.empty() ? "" : ", ") + Readable(folder);
     }
-    const auto failed = tally.FailedItems().size();
-    console.err << "; " << failed << (failed == 1 ? " item" : " items") << " failed\n";
+    WriteSummary(console.err, "restored", tally.FilesRestored(), tally.BytesRestored(), where,
+                 tally.FailedItems().size());
 }
 
 void WriteJson(std::uint32_t result, bool recovered, const std::vector<std::string>& lines, const RestoreTally& tally,
@@ -266,7 +262,7 @@ int RunRestore(const ParsedArguments& arguments, Console& console) {
                         << (abortReason.empty() ? "the extraction ended with an error" : Readable(abortReason))
                         << '\n';
         }
-        WriteSummary(tally, destinations, console);
+        PrintSummary(tally, destinations, console);
     }
     return ExitStatusOf(result, session.Log().Failures());
 }
