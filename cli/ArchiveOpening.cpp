@@ -7,6 +7,7 @@
 
 #include "ErrorReport.h"
 #include "JsonWriter.h"
+#include "Readable.h"
 #include "backup_index/Backupproindex.h"
 #include "localisation/MessageLists.h"
 
@@ -38,53 +39,57 @@ std::string VersionDateText(const ArchiveVersion& version) {
 }
 
 void WriteLocation(const LocatedArchive& located, bool json, Console& console) {
+    const auto isCurrent = [&](std::size_t i) { return located.currentFirst && i == 0; };
     if (json) {
         JsonWriter writer(console.out);
         writer.BeginObject();
         writer.Key("expected").String(located.expectedPath);
         writer.Key("exists").Boolean(located.expectedExists);
         writer.Key("versions").BeginArray();
-        for (const auto& version : located.versions) {
-            writer.BeginObject().Key("location").String(version.location);
-            writer.Key("date").String(VersionDateText(version)).EndObject();
+        for (std::size_t i = 0; i < located.versions.size(); ++i) {
+            writer.BeginObject().Key("location").String(located.versions[i].location);
+            writer.Key("date").String(VersionDateText(located.versions[i]));
+            writer.Key("current").Boolean(isCurrent(i)).EndObject();
         }
         writer.EndArray().EndObject().Finish();
         return;
     }
-    console.out << "expected: " << located.expectedPath << (located.expectedExists ? "  (exists)" : "  (missing)")
-                << '\n';
-    if (located.expectedExists) return;
+    console.out << "expected: " << Readable(located.expectedPath)
+                << (located.expectedExists ? "  (exists)" : "  (missing)") << '\n';
     if (located.versions.empty()) {
-        console.out << "versions: none found in " << located.indexFolder << '\n';
+        console.out << "versions: none found in " << Readable(located.indexFolder) << '\n';
         return;
     }
-    console.out << "versions found in " << located.indexFolder << ", in search order:\n";
+    console.out << "versions found in " << Readable(located.indexFolder)
+                << (located.currentFirst ? ", the current data first, then in search order:\n" : ", in search order:\n");
     for (std::size_t i = 0; i < located.versions.size(); ++i) {
-        console.out << "  " << i + 1 << ". " << located.versions[i].location << "    "
-                    << VersionDateText(located.versions[i]) << '\n';
+        console.out << "  " << i + 1 << ". " << Readable(located.versions[i].location) << "    "
+                    << (isCurrent(i) ? std::string("(current)") : VersionDateText(located.versions[i])) << '\n';
     }
 }
 
 int OpenArchiveListing(const std::string& indexPath, const std::optional<std::string>& version, bool json,
                        Console& console, ArchiveListing& listing) {
-    // The command line's way of choosing a version: the one --version names,
-    // or none, after telling which there are.
-    bool versionsOffered = false;
+    // The command line's way of choosing a version: the one --version names;
+    // without it the data at its place, or, when that is missing, none, after
+    // telling which there are.
     const ArchiveVersionChooser choose = [&](const LocatedArchive& located) -> std::string {
-        versionsOffered = true;
-        if (!version) {
-            WriteLocation(located, json, console);
-            console.err << "extractor-cli: the data is not at its expected place; choose a version with --version N\n";
-            return "/";
+        if (version) {
+            return located.indexFolder +
+                   located.versions[VersionNumber(*version, located.versions.size()) - 1].location;
         }
-        return located.indexFolder + located.versions[VersionNumber(*version, located.versions.size()) - 1].location;
+        if (located.expectedExists) return located.expectedPath;
+        WriteLocation(located, json, console);
+        console.err << "extractor-cli: the data is not at its expected place; choose a version with --version N\n";
+        return "/";
     };
 
     bool cancelled = false;
     std::string listedPath;
     try {
         const auto open = [&] {
-            const std::int32_t code = OpenIndexFile(indexPath, choose, listing, cancelled, &listedPath);
+            const std::int32_t code =
+                OpenIndexFile(indexPath, choose, listing, cancelled, &listedPath, VersionSearch::kAlways);
             return cancelled ? kOpenIndexOk : code;  // the versions were printed; nothing more to say
         };
         if (const auto failed = ReadIndexOrReport(indexPath, json, console, open)) return *failed;
@@ -94,11 +99,7 @@ int OpenArchiveListing(const std::string& indexPath, const std::optional<std::st
         // The ZIP component could not read the archive.
         return ReportErrorText(listedPath + ": " + error.what(), json, console);
     }
-    if (cancelled) return kExitIndexUnread;
-    if (version && !versionsOffered) {
-        throw UsageError("the data is at its expected place; --version picks a version only when it is not");
-    }
-    return kExitOk;
+    return cancelled ? kExitIndexUnread : kExitOk;
 }
 
 }  // namespace cli

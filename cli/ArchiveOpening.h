@@ -25,9 +25,10 @@ std::string VersionDateText(const ArchiveVersion& version);
 // otherwise lines for people.
 void WriteLocation(const LocatedArchive& located, bool json, Console& console);
 
-// Opens the index and lists its data: the data at its expected place, or the
-// version picked by --version N (1-based, in search order). Returns kExitOk
-// with the listing filled, or the exit status after reporting why not:
+// Opens the index and lists its data: the version picked by --version N
+// (1-based, in the order WriteLocation numbers them: the data at its place
+// first when it is there), otherwise the data at its expected place. Returns
+// kExitOk with the listing filled, or the exit status after reporting why not:
 // kExitIndexUnread for an index or archive that cannot be opened, and for data
 // missing at its place when versions exist but none was picked (the versions
 // are then written as WriteLocation does). A --version that names no version

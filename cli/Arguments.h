@@ -30,7 +30,7 @@ struct OptionSpec {
 inline constexpr OptionSpec kJsonOption{"json", false, false, "",
                                         "print one JSON object on standard output, for errors too"};
 inline constexpr OptionSpec kVersionOption{"version", true, false, "N",
-                                           "use the N-th version that locate lists instead of the current data"};
+                                           "use the N-th version that locate lists (1: the current data, when present)"};
 
 class ParsedArguments {
 public:

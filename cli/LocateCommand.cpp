@@ -10,7 +10,7 @@ int RunLocate(const ParsedArguments& arguments, Console& console) {
     const std::string path = AbsoluteIndexPath(arguments.Positionals().front());
     const bool json = arguments.Has("json");
     LocatedArchive located;
-    if (const auto failed = ReadIndexOrReport(path, json, console, [&] { return LocateArchive(path, located); })) {
+    if (const auto failed = ReadIndexOrReport(path, json, console, [&] { return LocateArchive(path, located, VersionSearch::kAlways); })) {
         return *failed;
     }
     WriteLocation(located, json, console);

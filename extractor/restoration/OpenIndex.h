@@ -22,18 +22,26 @@ enum OpenIndexResult : std::int32_t {
     kOpenNoUnzipper = -104,       // the listing unzipper cannot be created
 };
 
+// When the versions beside an index are searched: the window offers them only
+// for data missing at its place; the command line lists them always.
+enum class VersionSearch { kWhenDataMissing, kAlways };
+
 struct LocatedArchive {
     std::string indexFolder;   // the index path up to and including its last separator
     std::string baseName;      // the index's name
     std::string expectedPath;  // index folder + the expected location
     bool expectedExists = false;
-    // Only searched when nothing is at the expected place; in search order.
+    // In search order. With VersionSearch::kAlways and the data at its place,
+    // the first is that data (currentFirst), and the search does not list it
+    // a second time.
     std::vector<ArchiveVersion> versions;
+    bool currentFirst = false;
 };
 
 // Reads the index and locates its data: 0, kOpenIndexMissing, or the reader's
 // code. The reader's conversion error (EConvertError) passes through.
-std::int32_t LocateArchive(const std::string& indexPath, LocatedArchive& located);
+std::int32_t LocateArchive(const std::string& indexPath, LocatedArchive& located,
+                           VersionSearch search = VersionSearch::kWhenDataMissing);
 
 struct ArchiveListing {
     // A folder path ending with the separator, or the path of a ZIP archive.
@@ -68,9 +76,11 @@ using ArchiveVersionChooser = std::function<std::string(const LocatedArchive& lo
 
 // The one road from an index path to a listed archive, for every front end:
 // locate, let the chooser pick a version when the data is not at its expected
-// place (kOpenNoArchive when there is none), then list. A cancelled choice
+// place (kOpenNoArchive when there is none), or with VersionSearch::kAlways
+// whatever the data's place, then list. A cancelled choice
 // returns 0 with cancelled set and the listing untouched. listedPath, when
 // given, receives the path being listed, so that an error raised while
 // listing can name it.
 std::int32_t OpenIndexFile(const std::string& indexPath, const ArchiveVersionChooser& choose,
-                           ArchiveListing& listing, bool& cancelled, std::string* listedPath = nullptr);
+                           ArchiveListing& listing, bool& cancelled, std::string* listedPath = nullptr,
+                           VersionSearch search = VersionSearch::kWhenDataMissing);

@@ -46,13 +46,45 @@ TEST_F(Commands, LocateShowsTheExpectedPlaceAndTheVersionsInSearchOrder) {
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "{\n  \"expected\": " + Quoted(dir.file("Docs 2005-03-01_09-30.zip")) +
                                ",\n  \"exists\": false,\n  \"versions\": [\n"
-                               "    {\n      \"location\": \"Docs.zip\",\n      \"date\": \"Unknown\"\n    },\n"
+                               "    {\n      \"location\": \"Docs.zip\",\n      \"date\": \"Unknown\",\n"
+                               "      \"current\": false\n    },\n"
                                "    {\n      \"location\": \"Docs 2005-02-30_10-00.zip\",\n"
-                               "      \"date\": \"Unknown\"\n    }\n  ]\n}\n");
+                               "      \"date\": \"Unknown\",\n      \"current\": false\n    }\n  ]\n}\n");
+}
 
-    dir.write("Docs 2005-03-01_09-30.zip", "");
-    EXPECT_NE(RunCli({"locate", "--json", index}).out.find("\"exists\": true,\n  \"versions\": []"),
+// The data at its place comes first, once, and every other version found
+// stays listed and can be picked.
+TEST_F(Commands, LocateListsTheCurrentDataFirstAndTheOthersAfterIt) {
+    const std::string index = Index(true, true);
+    ziptest::ZipWriter().Add("new.txt", "new").WriteTo(dir.file("Docs 2005-03-01_09-30.zip"));
+    ziptest::ZipWriter().Add("old.txt", "old").WriteTo(dir.file("Docs.zip"));
+
+    auto outcome = RunCli({"locate", index});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "expected: " + dir.file("Docs 2005-03-01_09-30.zip") + "  (exists)\n" +
+                               "versions found in " + dir.folder() +
+                               ", the current data first, then in search order:\n"
+                               "  1. Docs 2005-03-01_09-30.zip    (current)\n"
+                               "  2. Docs.zip    Unknown\n");
+    EXPECT_NE(RunCli({"locate", "--json", index}).out.find("\"date\": \"Unknown\",\n      \"current\": true\n"),
               std::string::npos);
+
+    const std::vector<std::pair<std::vector<std::string>, std::string>> picks = {
+        {{"list", "--json", index}, "new.txt"},
+        {{"list", "--json", "--version", "1", index}, "new.txt"},
+        {{"list", "--json", "--version", "2", index}, "old.txt"},
+    };
+    for (const auto& [arguments, element] : picks) {
+        outcome = RunCli(arguments);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_NE(outcome.out.find("\"name\": \"" + element + "\""), std::string::npos) << outcome.out;
+    }
+    EXPECT_EQ(RunCli({"list", "--version", "3", index}).status, 2);
+
+    outcome = RunCli({"restore", "--version", "2", "--to", dir.file("out"), index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(dir.read("out/old.txt"), "old");
+    EXPECT_FALSE(fs::exists(dir.file("out/new.txt")));
 }
 
 TEST_F(Commands, ListNeedsAVersionWhenTheDataIsNotAtItsPlace) {

@@ -62,6 +62,27 @@ TEST_F(OpenIndex, DataAtTheExpectedPlaceIsListedWithoutASearch) {
     EXPECT_EQ(listing.destinationFolders, Names(2, listing.defaultDestination));
 }
 
+// Asked for every version, the chooser sees the data at its place first and
+// once, though the search finds it as well, and may pick an older one.
+TEST_F(OpenIndex, SearchingAlwaysOffersTheCurrentDataFirstAndOnce) {
+    const std::string index = WriteIndex(true);
+    ziptest::ZipWriter().Add("new.txt", "n").WriteTo(dir.file("Docs.zip"));
+    ziptest::ZipWriter().Add("old.txt", "o").WriteTo(dir.file("Docs 2005-02-28_10-00.zip"));
+    ASSERT_EQ(OpenIndexFile(index, Chooser("Docs 2005-02-28_10-00.zip"), listing, cancelled, nullptr,
+                            VersionSearch::kAlways),
+              0);
+    EXPECT_EQ(chooserCalls, 1);
+    EXPECT_EQ(offered, (Names{"Docs.zip", "Docs 2005-02-28_10-00.zip"}));
+    EXPECT_EQ(listing.elementNames, Names{"old.txt"});
+
+    LocatedArchive located;
+    ASSERT_EQ(LocateArchive(index, located, VersionSearch::kAlways), 0);
+    EXPECT_TRUE(located.currentFirst);
+    ASSERT_EQ(LocateArchive(index, located), 0);
+    EXPECT_FALSE(located.currentFirst);
+    EXPECT_TRUE(located.versions.empty());
+}
+
 TEST_F(OpenIndex, FolderArchiveListsFoldersFirstHiddenEntriesIncluded) {
     const std::string index = WriteIndex(false);
     dir.write("Docs/b.txt", "");
