@@ -21,8 +21,10 @@ std::span<const Command> Commands() {
          kExtractOptions, 1, 1, RunExtract},
         {"locate", "locate [--json] INDEX", "where the data of a backup is expected, and the versions found beside it",
          "0 done, 2 wrong usage, 3 the index file could not be read", kLocateOptions, 1, 1, RunLocate},
-        {"list", "list [--json] [--version N] INDEX", "the elements of a backup with their default destination",
-         "0 done, 2 wrong usage, 3 the index or its data could not be opened (or versions wait for --version N)",
+        {"list", "list [--files] [--json] [--version N] INDEX",
+         "the elements of a backup with their default destination, or with --files every item of its data",
+         "0 done, 1 folders of the data could not be read (--files), 2 wrong usage, "
+         "3 the index or its data could not be opened (or versions wait for --version N)",
          kListOptions, 1, 1, RunList},
         {"restore",
          "restore [--to DIR] [--dest ELEMENT=DIR]... [--only ELEMENT]... [--clear-folders] [--dry-run] [--version N] "

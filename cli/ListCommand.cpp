@@ -1,6 +1,10 @@
 #include "ListCommand.h"
 
+#include <exception>
+
 #include "ArchiveOpening.h"
+#include "ErrorReport.h"
+#include "ItemListing.h"
 #include "JsonWriter.h"
 #include "Readable.h"
 #include "RecoveryWarning.h"
@@ -13,6 +17,15 @@ int RunList(const ParsedArguments& arguments, Console& console) {
     const std::string path = AbsoluteIndexPath(arguments.Positionals().front());
     const int status = OpenArchiveListing(path, arguments.Value("version"), json, console, listing);
     if (status != kExitOk) return status;
+    if (arguments.Has("files")) {
+        DataItems items;
+        try {
+            items = ListDataItems(listing.archivePath);
+        } catch (const std::exception& error) {
+            return ReportErrorText(listing.archivePath + ": " + error.what(), json, console);
+        }
+        return WriteItemListing(listing.archivePath, items, json, console);
+    }
     if (listing.recovered) WarnRecovered(console.err, listing.archivePath);
     if (json) {
         JsonWriter writer(console.out);

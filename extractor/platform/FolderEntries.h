@@ -17,13 +17,14 @@ struct FolderEntry {
 // The entries of the folder named by the path's last part's parent whose names
 // match the pattern in the path's last part ("C:\x\*.lxi", "/x/Docs ????"), in the
 // order described below. Hidden and system entries are included; "." and ".."
-// never are. A folder that does not exist or cannot be read gives nothing.
+// never are. A folder that does not exist or cannot be read gives nothing;
+// opened, when given, tells that case (false) from a folder with no match.
 //
 // Order: Windows keeps the file system's own order (NTFS returns names sorted).
 // On POSIX a directory read comes in no useful order, so the names are sorted
 // the way NTFS sorts them: by their upper-cased bytes (ASCII case folding), names
 // that differ only in case by their raw bytes.
-std::vector<FolderEntry> FindEntries(const std::string& pathPattern);
+std::vector<FolderEntry> FindEntries(const std::string& pathPattern, bool* opened = nullptr);
 
 // Wildcard matching used on every platform: "*" matches any run of characters,
 // "?" exactly one, everything else itself without regard to ASCII case. The

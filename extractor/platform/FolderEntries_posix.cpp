@@ -15,13 +15,14 @@ struct DirCloser {
 
 }  // namespace
 
-std::vector<FolderEntry> FindEntries(const std::string& pathPattern) {
+std::vector<FolderEntry> FindEntries(const std::string& pathPattern, bool* opened) {
     const auto cut = pathPattern.find_last_of('/');
     const std::string folder = cut == std::string::npos ? std::string() : pathPattern.substr(0, cut + 1);
     const std::string pattern = cut == std::string::npos ? pathPattern : pathPattern.substr(cut + 1);
 
     std::vector<FolderEntry> entries;
     std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.empty() ? "." : folder.c_str()));
+    if (opened) *opened = dir != nullptr;
     if (!dir) return entries;
     while (const dirent* record = ::readdir(dir.get())) {
         const std::string_view name = record->d_name;

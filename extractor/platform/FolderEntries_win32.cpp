@@ -21,14 +21,19 @@ private:
 
 }  // namespace
 
-std::vector<FolderEntry> FindEntries(const std::string& pathPattern) {
+std::vector<FolderEntry> FindEntries(const std::string& pathPattern, bool* opened) {
     const auto cut = pathPattern.find_last_of("\\/:");
     const std::string pattern = cut == std::string::npos ? pathPattern : pathPattern.substr(cut + 1);
 
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAA data;
     FindHandle find(FindFirstFileA(pathPattern.c_str(), &data));
-    if (find.get() == INVALID_HANDLE_VALUE) return entries;
+    if (find.get() == INVALID_HANDLE_VALUE) {
+        // No match in a readable folder is not a failure to read it.
+        if (opened) *opened = GetLastError() == ERROR_FILE_NOT_FOUND;
+        return entries;
+    }
+    if (opened) *opened = true;
     do {
         const std::string_view name = data.cFileName;
         // The system also matches short names and lets "?" match nothing; keep

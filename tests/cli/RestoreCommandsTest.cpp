@@ -112,6 +112,52 @@ TEST_F(Commands, ListNeedsAVersionWhenTheDataIsNotAtItsPlace) {
     EXPECT_EQ(RunCli({"list", "--version", "x", index}).status, 2);
 }
 
+// Every item, as archive tools list them: a ZIP archive's details in columns,
+// a folder copy's files and folders below the elements too.
+TEST_F(Commands, ListFilesShowsEveryItemWithItsSizeAndDate) {
+    std::string index = Index(true);
+    ziptest::ZipWriter().Add("Docs/", "").Add("Docs/a.txt", std::string(300, 'a'), 8).Add("b\nc.txt", "bc")
+        .WriteTo(dir.file("Docs.zip"));
+    auto outcome = RunCli({"list", "--files", index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    const std::string lines = outcome.out.substr(outcome.out.find('\n') + 1);
+    EXPECT_EQ(lines.substr(0, lines.find("         300  ")),
+              "        Size    Compressed  Method      Modified          Name\n"
+              "    <folder>                Stored      2024-06-15 13:45  " + Sep("Docs/") + "\n")
+        << lines;
+    EXPECT_NE(lines.find("  Deflated    2024-06-15 13:45  " + Sep("Docs/a.txt") + "\n"
+                         "           2             2  Stored      2024-06-15 13:45  b\\x0ac.txt\n"
+                         "2 files, 302 bytes ("),
+              std::string::npos)
+        << lines;
+
+    outcome = RunCli({"list", "--files", "--json", index});
+    EXPECT_NE(outcome.out.find("\"name\": \"b\\nc.txt\",\n      \"kind\": \"file\",\n      \"size\": 2,\n"
+                               "      \"modified\": \"2024-06-15T13:45:20\",\n      \"method\": \"Stored\",\n"
+                               "      \"method_code\": 0,\n      \"compressed_size\": 2,\n"
+                               "      \"crc32\": "),
+              std::string::npos)
+        << outcome.out;
+    EXPECT_NE(outcome.out.find("\"files\": 2,\n  \"bytes\": 302,\n  \"unread_folders\": []\n}"),
+              std::string::npos);
+
+    fs::remove(dir.file("Docs.zip"));
+    index = Index(false);
+    dir.write("Docs/Sub/deep.txt", "deep");
+    dir.write("Docs/top.txt", "t");
+    outcome = RunCli({"list", "--files", index});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    const std::vector<std::string> rows = {"        Size  Modified          Name\n",
+                                           "    <folder>  ", "  " + Sep("Sub/") + "\n",
+                                           "           4  ", "  " + Sep("Sub/deep.txt") + "\n",
+                                           "           1  ", "  top.txt\n", "2 files, 5 bytes\n"};
+    std::size_t at = 0;
+    for (const std::string& row : rows) {
+        at = outcome.out.find(row, at);
+        ASSERT_NE(at, std::string::npos) << row << " in\n" << outcome.out;
+    }
+}
+
 TEST_F(Commands, OpenErrorsExit3WithTheWindowsMessage) {
     auto outcome = RunCli({"restore", "--json", dir.file("none.lxi")});
     EXPECT_EQ(outcome.status, 3);

@@ -9,6 +9,7 @@
 #include "platform/TextEncoding.h"
 #include "restoration/codecs/Streams.h"
 #include "restoration/zip/ArchiveReader.h"
+#include "restoration/zip/DosDateTime.h"
 #include "restoration/zip/ItemExtractor.h"
 #include "restoration/zip/LocalHeaderScan.h"
 #include "restoration/zip/ZipDirectory.h"
@@ -69,6 +70,10 @@ Failure Classify(std::exception_ptr error) {
 }
 
 }  // namespace
+
+std::optional<CalendarTime> TZipItem::ModificationTime() const {
+    return zip::DecodeDosDateTime(entry_.dosDate, entry_.dosTime);
+}
 
 bool TZipItem::IsFolder() const {
     return !fileName_.empty() && (fileName_.back() == '/' || fileName_.back() == '\\');

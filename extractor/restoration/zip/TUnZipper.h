@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/CalendarTime.h"
 #include "restoration/zip/ZipEntry.h"
 #include "restoration/zip/ZipExceptions.h"
 
@@ -35,7 +37,11 @@ public:
     std::uint64_t UncompressedSize() const { return entry_.uncompressedSize; }
     std::uint64_t CompressedSize() const { return entry_.compressedSize; }
     std::uint16_t CompressionMethod() const { return entry_.method; }
+    std::uint32_t Crc32() const { return entry_.crc32; }
     bool Encrypted() const { return (entry_.flags & zip::kFlagEncrypted) != 0; }
+    // The stored MS-DOS date and time (local time); nothing when it names no
+    // real time.
+    std::optional<CalendarTime> ModificationTime() const;
     // A folder entry: its name ends with a separator.
     bool IsFolder() const;
 
