@@ -106,10 +106,11 @@ int ExtractArchive(const ExtractRequest& request, std::ostream& out, std::ostrea
         progress.bytes = bytesBefore + current * static_cast<std::uint64_t>(percent) / 100;
         line.Show(progress);
     };
-    zipper.OnProcessItemFailure = [&](TUnZipper&, TZipItem& item, TProcessType, TErrorClass errorClass, int code) {
+    zipper.OnProcessItemFailure = [&](TUnZipper& sender, TZipItem& item, TProcessType, TErrorClass errorClass,
+                                      int code) {
         if (request.interrupted()) return;
         endItem(false);
-        outcome.failed.push_back({item.TargetName, ZipFailureReason(errorClass, code)});
+        outcome.failed.push_back({item.TargetName, ZipFailureReason(errorClass, code, sender.FailureSystemText())});
         if (request.json) return;
         line.Clear();
         out << "*** " << Readable(item.TargetName) << " -- FAILED!\n" << std::flush;

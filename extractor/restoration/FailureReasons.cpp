@@ -3,7 +3,11 @@
 #include "platform/FileSystem.h"
 #include "platform/SystemError.h"
 
-std::string ZipFailureReason(TErrorClass errorClass, int code) {
+std::string ZipFailureReason(TErrorClass errorClass, int code, const std::string& systemText) {
+    if (!systemText.empty()) {
+        if (code == zecWriteFailed) return "writing failed: " + systemText;
+        if (code == zecCannotCreateFile) return "cannot create the file: " + systemText;
+    }
     switch (code) {
         case zecDamagedData: return "damaged data";
         case zecInvalidMethod: return "a compression method that cannot be read";

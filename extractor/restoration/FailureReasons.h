@@ -6,8 +6,9 @@
 
 #include "restoration/zip/TUnZipper.h"
 
-// A ZIP item's failure as the extraction classed it.
-std::string ZipFailureReason(TErrorClass errorClass, int code);
+// A ZIP item's failure as the extraction classed it; systemText, the system's
+// words for a failed write or create (TUnZipper::FailureSystemText), is added.
+std::string ZipFailureReason(TErrorClass errorClass, int code, const std::string& systemText = {});
 
 // A file of a folder copy that could not be copied to target; called at once
 // after the failure, while the system's last error is still the copy's.

@@ -113,10 +113,10 @@ void ZipRestoreHandlers::UnzipperArchiveItemProgress(TUnZipper&, TZipItem&, int,
     if (stopEvent_.IsSignalled()) abort = true;
 }
 
-void ZipRestoreHandlers::UnzipperProcessItemFailure(TUnZipper&, TZipItem& item, TProcessType, TErrorClass errorClass,
-                                                    int code) {
+void ZipRestoreHandlers::UnzipperProcessItemFailure(TUnZipper& sender, TZipItem& item, TProcessType,
+                                                    TErrorClass errorClass, int code) {
     if (stopEvent_.IsSignalled()) return;
-    receiver_.RestoreFailureReason(ZipFailureReason(errorClass, code));
+    receiver_.RestoreFailureReason(ZipFailureReason(errorClass, code, sender.FailureSystemText()));
     receiver_.RestoreItemFailed(item.TargetName);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/SystemError.h"
 #include "restoration/codecs/Crc32.h"
 #include "restoration/codecs/Decode.h"
 #include "restoration/zip/DosDateTime.h"
@@ -111,7 +112,8 @@ public:
 private:
     void Put(const std::uint8_t* data, std::size_t size) {
         if (!file_->Write(data, size))
-            throw ItemError(TErrorClass::ecInOutError, zecWriteFailed, "Cannot write " + file_->Path());
+            throw ItemError(TErrorClass::ecInOutError, zecWriteFailed, "Cannot write " + file_->Path(),
+                            platform::LastSystemErrorText());
     }
     platform::OutputFile* file_;
     std::uint64_t declaredSize_;
@@ -147,7 +149,9 @@ void CheckItemData(const std::string& name, const EntryRecord& record) {
     case TargetError::NotAFolder:
     case TargetError::CannotCreateFolder:
         throw ItemError(TErrorClass::ecFileCreateError, zecCannotCreateFolder, "Cannot create the folder of " + what);
-    default: throw ItemError(TErrorClass::ecFileCreateError, zecCannotCreateFile, "Cannot create " + what);
+    default:
+        throw ItemError(TErrorClass::ecFileCreateError, zecCannotCreateFile, "Cannot create " + what,
+                        platform::LastSystemErrorText());
     }
 }
 
@@ -198,7 +202,8 @@ void ItemExtractor::WriteData(const EntryRecord& record, std::uint64_t dataStart
     const platform::Placement placement = intact ? platform::Placement::ReplaceExisting
                                                  : platform::Placement::KeepExisting;
     if (!file.Finish(DecodeDosDateTime(record.dosDate, record.dosTime), AttributesOf(record), placement))
-        throw ItemError(TErrorClass::ecInOutError, zecWriteFailed, "Cannot write " + file.Path());
+        throw ItemError(TErrorClass::ecInOutError, zecWriteFailed, "Cannot write " + file.Path(),
+                        platform::LastSystemErrorText());
     if (!intact) throw EZipBadCRC(file.Path() + ": CRC-32 mismatch");
 }
 

@@ -42,6 +42,7 @@ struct HandlerException {
 struct Failure {
     TErrorClass errorClass;
     int code;
+    std::string systemText = {};
 };
 
 // The error class and code reported for an exception that failed an item.
@@ -49,7 +50,7 @@ Failure Classify(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const zip::ItemError& e) {
-        return {e.ErrorClass(), e.Code()};
+        return {e.ErrorClass(), e.Code(), e.SystemText()};
     } catch (const EZipBadCRC&) {
         return {TErrorClass::ecArchive, zecBadCRC};
     } catch (const EZipInvalidMethod&) {
@@ -87,6 +88,7 @@ struct TUnZipper::Impl {
     bool extracting = false;  // items must stay where they are while events run
     bool recovered = false;
     std::optional<zip::ItemExtractor> verifier;  // made by the first VerifyItem, kept for its buffers
+    std::string failureSystemText;  // of the failure being reported
 
     void RefuseWhileExtracting(const char* operation) const {
         if (extracting) throw EArchiveException(std::string(operation) + " is not allowed while extracting");
@@ -206,9 +208,13 @@ void TUnZipper::ExtractTaggedItems() {
         if (!failure) continue;
         if (!OnProcessItemFailure) std::rethrow_exception(failure);
         const Failure reported = Classify(failure);
+        impl_->failureSystemText = reported.systemText;
         OnProcessItemFailure(*this, item, TProcessType::ptExtract, reported.errorClass, reported.code);
+        impl_->failureSystemText.clear();
     }
 }
+
+const std::string& TUnZipper::FailureSystemText() const { return impl_->failureSystemText; }
 
 void TUnZipper::VerifyItem(int index) {
     TZipItem& item = GetItem(index);

@@ -94,6 +94,11 @@ public:
     // (EArchiveException and its kinds). Calls no event.
     void VerifyItem(int index);
 
+    // While OnProcessItemFailure runs: the operating system's words for the
+    // failed file operation ("No space left on device"); empty when the
+    // failure has none (damaged data, a refused name).
+    const std::string& FailureSystemText() const;
+
     ConfirmProcessItemEvent OnConfirmProcessItem;
     ArchiveItemProgressEvent OnArchiveItemProgress;
     ProcessItemFailureEvent OnProcessItemFailure;

@@ -11,14 +11,19 @@ namespace zip {
 
 class ItemError : public EArchiveException {
 public:
-    ItemError(TErrorClass errorClass, int code, const std::string& message)
-        : EArchiveException(message), errorClass_(errorClass), code_(code) {}
+    // systemText: the operating system's words for a failed file operation,
+    // added to the message.
+    ItemError(TErrorClass errorClass, int code, const std::string& message, std::string systemText = {})
+        : EArchiveException(systemText.empty() ? message : message + ": " + systemText),
+          errorClass_(errorClass), code_(code), systemText_(std::move(systemText)) {}
     TErrorClass ErrorClass() const { return errorClass_; }
     int Code() const { return code_; }
+    const std::string& SystemText() const { return systemText_; }
 
 private:
     TErrorClass errorClass_;
     int code_;
+    std::string systemText_;
 };
 
 // Headers or data that do not follow the format.
