@@ -153,7 +153,8 @@ int main(int argc, char** argv) {
     if (wanted("crc")) {
         Bytes crcData = sampledata::TextLikeBytes(8 << 20, 1);
         volatile std::uint32_t sink = 0;
-        double crc = Measure(budget * 4, crcData.size(), [&] { sink = codecs::Crc32(0, crcData.data(), crcData.size()); });
+        double crc =
+            Measure(budget * 4, crcData.size(), [&] { sink = codecs::Crc32(0, crcData.data(), crcData.size()); });
         std::printf("CRC-32: %.0f MB/s\n", crc);
     }
     return 0;

@@ -12,14 +12,17 @@ std::string Named(DataKind kind, const char* rest) {
 
 void ThrowTruncated(DataKind kind) { throw DataError(Named(kind, " ends early")); }
 
-void ThrowSourceGaveMore(DataKind kind) { throw DataError(Named(kind, ": the source reported more bytes than asked for")); }
+void ThrowSourceGaveMore(DataKind kind) {
+    throw DataError(Named(kind, ": the source reported more bytes than asked for"));
+}
 
 void ThrowTooLong() { throw DataError("compressed data gives more bytes than the declared size"); }
 
 void ThrowTooShort() { throw DataError("compressed data gives fewer bytes than the declared size"); }
 
 void ThrowInvalidData(const char* detail) {
-    throw DataError(detail ? std::string("compressed data is invalid: ") + detail : std::string("compressed data is invalid"));
+    const std::string what = "compressed data is invalid";
+    throw DataError(detail ? what + ": " + detail : what);
 }
 
 void ThrowDataError(const char* what) { throw DataError(what); }
