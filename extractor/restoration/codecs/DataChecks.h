@@ -27,11 +27,13 @@ enum class DataKind : bool { kCompressed, kStored };
 // A fault of one method's format, in that decoder's words.
 [[noreturn, gnu::cold]] void ThrowDataError(const char* what);
 
+// A fault of the format when condition fails; what names it.
 inline void Require(bool condition, const char* what) {
     if (!condition) [[unlikely]]
         ThrowDataError(what);
 }
 
+// A source never gives more than it was asked for.
 inline void CheckSourceGave(std::size_t got, std::size_t asked, DataKind kind = DataKind::kCompressed) {
     if (got > asked) [[unlikely]]
         ThrowSourceGaveMore(kind);
