@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <random>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include "encoders/ReduceEncoder.h"
 #include "encoders/ShrinkEncoder.h"
 #include "restoration/codecs/Decode.h"
+#include "restoration/codecs/Inflate.h"
 
 namespace {
 
@@ -129,6 +131,49 @@ TEST_P(Damaged, GarbageNeverGivesMoreThanDeclared) {
     }
 }
 
+// Fills what it is asked for, or what it has left, and claims one byte more than asked.
+class OverReportingSource : public codecs::ByteSource {
+public:
+    explicit OverReportingSource(const Bytes& data) : inner_(data) {}
+    std::size_t Read(std::uint8_t* buffer, std::size_t size) override {
+        inner_.Read(buffer, size);
+        return size + 1;
+    }
+
+private:
+    MemorySource inner_;
+};
+
+// What the DataError says, or "" when the data decodes.
+std::string FaultText(const Sample& s, codecs::ByteSource& source, std::uint64_t declared) {
+    MemorySink sink;
+    const std::uint64_t compressedSize = s.method == codecs::kStored ? declared : s.compressed.size();
+    try {
+        codecs::Decode(s.method, s.flags, source, sink, compressedSize, declared);
+    } catch (const codecs::DataError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// Callers show these texts: each stream fault has one, the same in every decoder.
+TEST_P(Damaged, StreamFaultsHaveTheirOwnTexts) {
+    const Sample& s = GetParam();
+    const std::string data = s.method == codecs::kStored ? "stored data" : "compressed data";
+    const std::uint64_t size = s.original.size();
+    const Bytes nothing;
+    MemorySource empty(nothing);
+    EXPECT_EQ(FaultText(s, empty, size), data + " ends early");
+    OverReportingSource over(s.compressed);
+    EXPECT_EQ(FaultText(s, over, size), data + ": the source reported more bytes than asked for");
+    if (s.knowsItsEnd() && s.method != codecs::kStored) {
+        MemorySource longer(s.compressed);
+        EXPECT_EQ(FaultText(s, longer, size - 1), "compressed data gives more bytes than the declared size");
+        MemorySource shorter(s.compressed);
+        EXPECT_EQ(FaultText(s, shorter, size + 1), "compressed data gives fewer bytes than the declared size");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Methods, Damaged, testing::ValuesIn(Samples()),
                          testsupport::CaseName());
 
@@ -137,6 +182,30 @@ TEST(Decode, StoredItemWithDifferentSizesIsADataError) {
     MemorySource source(data);
     MemorySink sink;
     EXPECT_THROW(codecs::Decode(codecs::kStored, 0, source, sink, 6, 5), codecs::DataError);
+}
+
+// The streaming Deflate path, which Decode takes for large items only, says the same.
+TEST(Inflate, StreamingStreamFaultsHaveTheirOwnTexts) {
+    const Bytes text = TextLikeBytes(3000, 12);
+    const Bytes packed = ZlibDeflate(text);
+    auto faultText = [&](codecs::ByteSource& source, std::uint64_t declared) -> std::string {
+        MemorySink sink;
+        try {
+            codecs::InflateStreaming(source, sink, declared);
+        } catch (const codecs::DataError& e) {
+            return e.what();
+        }
+        return "";
+    };
+    const Bytes nothing;
+    MemorySource empty(nothing);
+    EXPECT_EQ(faultText(empty, text.size()), "compressed data ends early");
+    OverReportingSource over(packed);
+    EXPECT_EQ(faultText(over, text.size()), "compressed data: the source reported more bytes than asked for");
+    MemorySource longer(packed);
+    EXPECT_EQ(faultText(longer, text.size() - 1), "compressed data gives more bytes than the declared size");
+    MemorySource shorter(packed);
+    EXPECT_EQ(faultText(shorter, text.size() + 1), "compressed data gives fewer bytes than the declared size");
 }
 
 TEST(Decode, SupportedMethods) {

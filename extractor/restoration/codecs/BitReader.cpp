@@ -6,8 +6,7 @@ namespace codecs {
 
 bool BitReader::FillBuffer() {
     if (atEnd_) return false;
-    std::size_t got = source_.Read(buffer_.get(), kBufferSize);
-    if (got > kBufferSize) throw DataError("compressed data: the source reported more bytes than asked for");
+    const std::size_t got = ReadSource(source_, buffer_.get(), kBufferSize);
     next_ = buffer_.get();
     end_ = next_ + got;
     if (got == 0) atEnd_ = true;
@@ -50,7 +49,5 @@ bool BitReader::AtEnd() {
     if (count_ > paddingBits_ || next_ != end_) return false;
     return !FillBuffer();
 }
-
-void BitReader::ThrowTruncated() { throw DataError("compressed data ends early"); }
 
 }  // namespace codecs

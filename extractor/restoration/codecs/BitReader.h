@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "restoration/codecs/DataChecks.h"
 #include "restoration/codecs/Streams.h"
 
 namespace codecs {
@@ -29,7 +30,8 @@ public:
     void Drop(unsigned n) {
         bits_ >>= n;
         count_ -= n;
-        if (count_ < paddingBits_) ThrowTruncated();
+        if (count_ < paddingBits_) [[unlikely]]
+            ThrowTruncated();
     }
     std::uint32_t Bits(unsigned n) {
         Need(n);
@@ -71,7 +73,6 @@ private:
     }
     void RefillSlowly();
     bool FillBuffer();
-    [[noreturn]] static void ThrowTruncated();
 
     static constexpr std::size_t kBufferSize = 32 * 1024;
 

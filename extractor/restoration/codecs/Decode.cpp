@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "restoration/codecs/DataChecks.h"
 #include "restoration/codecs/Explode.h"
 #include "restoration/codecs/Inflate.h"
 #include "restoration/codecs/Inflate64.h"
@@ -35,9 +36,7 @@ constexpr std::size_t kStoredChunk = 1 << 20;  // stored data per read and write
 void CopyStoredThrough(ByteSource& source, ByteSink& sink, std::uint64_t size, std::span<std::uint8_t> buffer) {
     while (size > 0) {
         const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(size, buffer.size()));
-        const std::size_t got = source.Read(buffer.data(), want);
-        if (got == 0) throw DataError("stored data ends early");
-        if (got > want) throw DataError("stored data: the source reported more bytes than asked for");
+        const std::size_t got = ReadSourceBeforeEnd(source, buffer.data(), want, DataKind::kStored);
         sink.Write(buffer.data(), got);
         size -= got;
     }
@@ -48,7 +47,7 @@ void DecodeItem(std::uint16_t method, std::uint16_t generalPurposeFlags, ByteSou
                 std::span<std::uint8_t> copyBuffer) {
     switch (method) {
     case kStored:
-        if (compressedSize != uncompressedSize) throw DataError("stored item whose two sizes differ");
+        Require(compressedSize == uncompressedSize, "stored item whose two sizes differ");
         if (copyBuffer.empty()) {
             CopyStored(source, sink, uncompressedSize);
         } else {

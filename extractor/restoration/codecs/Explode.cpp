@@ -30,17 +30,17 @@ void ReadTree(BitReader& in, unsigned symbolCount, unsigned primaryBits, PrefixC
         unsigned byte = in.Bits(8);
         unsigned length = (byte & 0x0F) + 1;
         unsigned run = (byte >> 4) + 1;
-        if (run > symbolCount - symbol) throw DataError("compressed data: code tree lists too many symbols");
+        Require(run <= symbolCount - symbol, "compressed data: code tree lists too many symbols");
         for (; run > 0; --run) lengths[symbol++] = static_cast<std::uint8_t>(length);
     }
-    if (symbol != symbolCount) throw DataError("compressed data: code tree lists too few symbols");
+    Require(symbol == symbolCount, "compressed data: code tree lists too few symbols");
 
     std::uint16_t codes[kLiteralSymbols] = {};
     std::uint32_t code = 0;
     for (unsigned length = PrefixCode::kMaxLength; length >= 1; --length) {
         for (unsigned s = symbolCount; s-- > 0;) {
             if (lengths[s] != length) continue;
-            if (code >= (1u << 16)) throw DataError("compressed data: code tree is over-subscribed");
+            Require(code < (1u << 16), "compressed data: code tree is over-subscribed");
             codes[s] = static_cast<std::uint16_t>(code >> (16 - length));
             code += 1u << (16 - length);
         }

@@ -4,11 +4,11 @@
 #include <zlib.h>
 
 #include "restoration/codecs/Crc32.h"
+#include "restoration/codecs/DataChecks.h"
 
 #include <memory>
 #include <new>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace codecs {
@@ -18,17 +18,12 @@ namespace {
 constexpr std::size_t kInputChunk = 64 * 1024;
 constexpr std::size_t kOutputChunk = 256 * 1024;
 
-[[noreturn]] void ThrowTooLong() { throw DataError("compressed data gives more bytes than the declared size"); }
-[[noreturn]] void ThrowTooShort() { throw DataError("compressed data gives fewer bytes than the declared size"); }
-[[noreturn]] void ThrowTruncated() { throw DataError("compressed data ends early"); }
-
 // Reads until size bytes are in or the source ends; returns the count.
 std::size_t ReadFully(ByteSource& source, std::uint8_t* buffer, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
-        std::size_t got = source.Read(buffer + done, size - done);
+        const std::size_t got = ReadSource(source, buffer + done, size - done);
         if (got == 0) break;
-        if (got > size - done) throw DataError("compressed data: the source reported more bytes than asked for");
         done += got;
     }
     return done;
@@ -113,10 +108,10 @@ void InflateWholeBuffer(ByteSource& source, ByteSink& sink, std::uint64_t compre
     case LIBDEFLATE_INSUFFICIENT_SPACE: ThrowTooLong();
     default:
         if (inputSize < compressedSize) ThrowTruncated();
-        throw DataError("compressed data is invalid");
+        ThrowInvalidData();
     }
-    if (produced > uncompressedSize) ThrowTooLong();
-    if (produced < uncompressedSize) ThrowTooShort();
+    CheckNotTooLong(produced, uncompressedSize);
+    CheckNoneMissing(uncompressedSize - produced);
     if (produced > 0) sink.Write(output, produced);
 }
 
@@ -129,8 +124,7 @@ void InflateStreaming(ByteSource& source, ByteSink& sink, std::uint64_t uncompre
     bool started = false;
     for (;;) {
         if (stream->avail_in == 0 && !sourceEnded) {
-            std::size_t got = source.Read(input.data(), input.size());
-            if (got > input.size()) throw DataError("compressed data: the source reported more bytes than asked for");
+            const std::size_t got = ReadSource(source, input.data(), input.size());
             if (got == 0) {
                 sourceEnded = true;
                 if (!started && uncompressedSize == 0) return;  // an empty item stored without a stream
@@ -143,22 +137,21 @@ void InflateStreaming(ByteSource& source, ByteSink& sink, std::uint64_t uncompre
         stream->avail_out = static_cast<uInt>(output.size());
         int result = inflate(stream.get(), Z_NO_FLUSH);
         std::size_t produced = output.size() - stream->avail_out;
-        if (produced > remaining) ThrowTooLong();
+        CheckNotTooLong(produced, remaining);
         if (produced > 0) {
             sink.Write(output.data(), produced);
             remaining -= produced;
         }
         switch (result) {
         case Z_STREAM_END:
-            if (remaining != 0) ThrowTooShort();
+            CheckNoneMissing(remaining);
             return;
         case Z_OK: break;
         case Z_BUF_ERROR:  // no progress possible: more input is needed
             if (sourceEnded) ThrowTruncated();
             break;
         case Z_MEM_ERROR: throw std::bad_alloc();
-        default: throw DataError(stream->msg ? std::string("compressed data is invalid: ") + stream->msg
-                                             : std::string("compressed data is invalid"));
+        default: ThrowInvalidData(stream->msg);
         }
         if (sourceEnded && stream->avail_in == 0 && produced == 0) ThrowTruncated();
     }

@@ -43,10 +43,10 @@ public:
             case 0: CopyStoredBlock(); break;
             case 1: UseFixedCodes(); DecodeBlock(); break;
             case 2: ReadDynamicCodes(); DecodeBlock(); break;
-            default: throw DataError("compressed data: invalid block type");
+            default: ThrowDataError("compressed data: invalid block type");
             }
         } while (!last);
-        if (out_.Remaining() != 0) throw DataError("compressed data gives fewer bytes than the declared size");
+        CheckNoneMissing(out_.Remaining());
         out_.Flush();
     }
 
@@ -54,7 +54,7 @@ private:
     void CopyStoredBlock() {
         in_.AlignToByte();
         std::uint32_t length = in_.Bits(16);
-        if (in_.Bits(16) != (~length & 0xFFFF)) throw DataError("compressed data: invalid stored block length");
+        Require(in_.Bits(16) == (~length & 0xFFFF), "compressed data: invalid stored block length");
         std::uint8_t* out = out_.Reserve(length);
         in_.ReadAlignedBytes(out, length);
         out_.Commit(length);
@@ -93,7 +93,7 @@ private:
             std::uint8_t value = 0;
             unsigned repeat;
             if (symbol == 16) {
-                if (i == 0) throw DataError("compressed data: repeated code length without a previous one");
+                Require(i != 0, "compressed data: repeated code length without a previous one");
                 value = lengths[i - 1];
                 repeat = 3 + in_.Bits(2);
             } else if (symbol == 17) {
@@ -101,10 +101,10 @@ private:
             } else {
                 repeat = 11 + in_.Bits(7);
             }
-            if (repeat > total - i) throw DataError("compressed data: code lengths overrun");
+            Require(repeat <= total - i, "compressed data: code lengths overrun");
             for (; repeat > 0; --repeat) lengths[i++] = value;
         }
-        if (lengths[kEndOfBlock] == 0) throw DataError("compressed data: block without an end code");
+        Require(lengths[kEndOfBlock] != 0, "compressed data: block without an end code");
         literals_.BuildCanonical(lengths, literalCount, 10);
         distances_.BuildCanonical(lengths + literalCount, distanceCount, 8);
     }
@@ -118,11 +118,11 @@ private:
             }
             if (symbol == kEndOfBlock) return;
             symbol -= 257;
-            if (symbol >= 29) throw DataError("compressed data: invalid length code");
+            Require(symbol < 29, "compressed data: invalid length code");
             std::size_t length = kLengthBase[symbol] + in_.Bits(kLengthExtra[symbol]);
             unsigned distanceCode = distances_.Decode(in_);
             std::size_t distance = kDistanceBase[distanceCode] + in_.Bits(kDistanceExtra[distanceCode]);
-            if (distance > out_.Produced()) throw DataError("compressed data: distance before the start of the data");
+            Require(distance <= out_.Produced(), "compressed data: distance before the start of the data");
             out_.Copy(distance, length);
         }
     }

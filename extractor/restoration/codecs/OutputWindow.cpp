@@ -31,6 +31,4 @@ void OutputWindow::Slide() {
     flushed_ = pos_;
 }
 
-void OutputWindow::ThrowTooLong() { throw DataError("compressed data gives more bytes than the declared size"); }
-
 }  // namespace codecs

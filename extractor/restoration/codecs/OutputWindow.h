@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "restoration/codecs/DataChecks.h"
 #include "restoration/codecs/Streams.h"
 
 namespace codecs {
@@ -25,7 +26,7 @@ public:
     std::uint64_t Remaining() const { return remaining_; }
 
     void Put(std::uint8_t byte) {
-        if (remaining_ == 0) ThrowTooLong();
+        CheckNotTooLong(1, remaining_);
         if (pos_ == buffer_.size()) Slide();
         buffer_[pos_++] = byte;
         --remaining_;
@@ -34,8 +35,8 @@ public:
     // Copies length bytes from distance bytes back (1 <= distance <= windowSize,
     // length <= maxAppend); the source may overlap the bytes being written.
     void Copy(std::size_t distance, std::size_t length) {
-        if (length > remaining_) ThrowTooLong();
-        if (distance == 0 || distance > windowSize_) throw DataError("compressed data: distance out of range");
+        CheckNotTooLong(length, remaining_);
+        Require(distance != 0 && distance <= windowSize_, "compressed data: distance out of range");
         if (buffer_.size() - pos_ < length) Slide();
         std::uint8_t* out = buffer_.data() + pos_;
         const std::uint8_t* from = out - distance;
@@ -50,7 +51,7 @@ public:
 
     // Room for size (<= maxAppend) new bytes at the end of the output; Commit(size) keeps them.
     std::uint8_t* Reserve(std::size_t size) {
-        if (size > remaining_) ThrowTooLong();
+        CheckNotTooLong(size, remaining_);
         if (buffer_.size() - pos_ < size) Slide();
         return buffer_.data() + pos_;
     }
@@ -67,7 +68,6 @@ public:
 
 private:
     void Slide();
-    [[noreturn]] static void ThrowTooLong();
 
     ByteSink& sink_;
     std::size_t windowSize_;

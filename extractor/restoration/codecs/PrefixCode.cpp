@@ -15,17 +15,15 @@ std::uint32_t ReverseBits(std::uint32_t value, unsigned length) {
     return reversed;
 }
 
-[[noreturn]] void ThrowBadCode() { throw DataError("compressed data: invalid code table"); }
+constexpr const char* kBadTable = "compressed data: invalid code table";
 
 }  // namespace
-
-void PrefixCode::ThrowInvalidCode() { throw DataError("compressed data: invalid code"); }
 
 void PrefixCode::Build(const std::uint8_t* lengths, const std::uint16_t* codes, std::size_t count,
                        unsigned primaryBits) {
     unsigned maxLength = 0;
     for (std::size_t s = 0; s < count; ++s) {
-        if (lengths[s] > kMaxLength) ThrowBadCode();
+        Require(lengths[s] <= kMaxLength, kBadTable);
         maxLength = std::max<unsigned>(maxLength, lengths[s]);
     }
     primaryBits_ = std::clamp(maxLength, 1u, primaryBits);
@@ -51,12 +49,12 @@ void PrefixCode::Build(const std::uint8_t* lengths, const std::uint16_t* codes, 
     for (std::size_t s = 0; s < count; ++s) {
         unsigned length = lengths[s];
         if (length == 0) continue;
-        if ((std::uint32_t{codes[s]} >> length) != 0) ThrowBadCode();
+        Require((std::uint32_t{codes[s]} >> length) == 0, kBadTable);
         std::uint32_t pattern = ReverseBits(codes[s], length);
         Entry entry{static_cast<std::uint32_t>(s), static_cast<std::uint8_t>(length), 0};
         if (length <= primaryBits_) {
             for (std::uint32_t i = pattern; i < primarySize; i += std::uint32_t{1} << length) {
-                if (table_[i].length != 0 || table_[i].subBits != 0) ThrowBadCode();
+                Require(table_[i].length == 0 && table_[i].subBits == 0, kBadTable);
                 table_[i] = entry;
             }
         } else {
@@ -64,7 +62,7 @@ void PrefixCode::Build(const std::uint8_t* lengths, const std::uint16_t* codes, 
             std::uint32_t subSize = std::uint32_t{1} << link.subBits;
             for (std::uint32_t i = pattern >> primaryBits_; i < subSize; i += std::uint32_t{1} << (length - primaryBits_)) {
                 Entry& slot = table_[link.value + i];
-                if (slot.length != 0) ThrowBadCode();
+                Require(slot.length == 0, kBadTable);
                 slot = entry;
             }
         }
@@ -74,7 +72,7 @@ void PrefixCode::Build(const std::uint8_t* lengths, const std::uint16_t* codes, 
 void PrefixCode::BuildCanonical(const std::uint8_t* lengths, std::size_t count, unsigned primaryBits) {
     unsigned lengthCount[kMaxLength + 1] = {};
     for (std::size_t s = 0; s < count; ++s) {
-        if (lengths[s] > kMaxLength) ThrowBadCode();
+        Require(lengths[s] <= kMaxLength, kBadTable);
         ++lengthCount[lengths[s]];
     }
     lengthCount[0] = 0;
@@ -83,7 +81,7 @@ void PrefixCode::BuildCanonical(const std::uint8_t* lengths, std::size_t count, 
     std::uint32_t code = 0;
     for (unsigned length = 1; length <= kMaxLength; ++length) {
         patternsLeft = patternsLeft * 2 - lengthCount[length];
-        if (patternsLeft < 0) ThrowBadCode();  // over-subscribed
+        Require(patternsLeft >= 0, kBadTable);  // not over-subscribed
         code = (code + lengthCount[length - 1]) << 1;
         next[length] = code;
     }

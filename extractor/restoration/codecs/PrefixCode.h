@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "restoration/codecs/BitReader.h"
+#include "restoration/codecs/DataChecks.h"
 
 namespace codecs {
 
@@ -31,7 +32,7 @@ public:
         in.Need(kMaxLength);
         const Entry* entry = &table_[in.Peek(primaryBits_)];
         if (entry->subBits != 0) entry = &table_[entry->value + (in.Peek(primaryBits_ + entry->subBits) >> primaryBits_)];
-        if (entry->length == 0) ThrowInvalidCode();
+        Require(entry->length != 0, "compressed data: invalid code");
         in.Drop(entry->length);
         return entry->value;
     }
@@ -42,8 +43,6 @@ private:
         std::uint8_t length = 0;    // the whole code's length; 0: no code here
         std::uint8_t subBits = 0;   // non-zero: a link to a second table indexed by that many further bits
     };
-    [[noreturn]] static void ThrowInvalidCode();
-
     std::vector<Entry> table_;
     unsigned primaryBits_ = 0;
 };

@@ -4,6 +4,7 @@
 // decompressed bytes into a ByteSink. Progress reports, cancellation and CRC
 // checks belong to the caller, who wraps these streams: an exception thrown by
 // Read or Write leaves the decoder unchanged and reaches the caller as is.
+// The decoders read and raise DataError through the checks of DataChecks.h.
 #pragma once
 
 #include <cstddef>

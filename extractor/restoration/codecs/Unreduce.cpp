@@ -54,7 +54,7 @@ private:
     void ReadFollowerSets() {
         for (int byte = 255; byte >= 0; --byte) {
             unsigned count = in_.Bits(6);
-            if (count > kMaxFollowers) throw DataError("compressed data: follower set too large");
+            Require(count <= kMaxFollowers, "compressed data: follower set too large");
             followerCount_[byte] = static_cast<std::uint8_t>(count);
             indexBits_[byte] = static_cast<std::uint8_t>(IndexBits(count));
             for (unsigned i = 0; i < count; ++i) followers_[byte][i] = static_cast<std::uint8_t>(in_.Bits(8));
@@ -68,7 +68,7 @@ private:
             last_ = static_cast<std::uint8_t>(in_.Bits(8));
         } else {
             unsigned index = in_.Bits(indexBits_[last_]);
-            if (index >= count) throw DataError("compressed data: follower index out of range");
+            Require(index < count, "compressed data: follower index out of range");
             last_ = followers_[last_][index];
         }
         return last_;

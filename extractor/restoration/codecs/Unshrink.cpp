@@ -43,7 +43,7 @@ public:
                 } else if (command == kPartialClear) {
                     PartialClear();
                 } else {
-                    throw DataError("compressed data: invalid control code");
+                    ThrowDataError("compressed data: invalid control code");
                 }
                 continue;
             }
@@ -53,7 +53,7 @@ public:
                 start = Expand(code);
             } else {
                 // The one code in use before it is defined: the previous string plus its own first byte.
-                if (previous == kNoCode || code != LowestFreeCode()) throw DataError("compressed data: undefined code");
+                Require(previous != kNoCode && code == LowestFreeCode(), "compressed data: undefined code");
                 start = Expand(previous, 1);
                 string_[kMaxString - 1] = string_[start];
             }
@@ -72,7 +72,7 @@ private:
     std::size_t Expand(unsigned code, std::size_t reserve = 0) {
         std::size_t pos = kMaxString - reserve;
         while (code >= 256) {
-            if (pos <= 1) throw DataError("compressed data: codes refer to each other in a cycle");
+            Require(pos > 1, "compressed data: codes refer to each other in a cycle");
             string_[--pos] = suffix_[code];
             code = prefix_[code];
         }
