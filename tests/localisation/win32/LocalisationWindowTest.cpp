@@ -29,7 +29,10 @@ TEST(LocalisationWin32, TranslationsReachTheRealControls) {
         "RestoreActn_Hint=Restaurer la sauvegarde\r\n"
         "File_Caption=&Fichier\r\n"
         "Open_Caption=<&Ouvrir...>\r\n");
+    MessageBoxWatcher startUpBox;  // the start-up search finds no index and says so
     auto window = loctest::MakeMainForm(app, file.name());  // translated before it is first shown
+    ASSERT_EQ(startUpBox.Boxes().size(), 1u);
+    EXPECT_EQ(startUpBox.Boxes()[0].caption, "No archive indexes");
     window->Show();
     app.ProcessMessages();
 

@@ -240,6 +240,8 @@ TEST_F(ProgramWindows, SeveralIndexesOfferTheTreeAndEnterOpensTheSelectedOne) {
                                   form->TreeView().SetSelected(&form->TreeView().Items().Top(1));
                                   const ui::TTreeNodes& nodes = form->TreeView().Items();
                                   for (int i = 0; i < nodes.Count(); ++i) tree.push_back(nodes.Item(i)->Text());
+                                  // The idle time between a click and a key: OK follows the selection.
+                                  app.Idle();
                                   PostKey(dialog, VK_RETURN);
                               }}});
     TExtrMainForm& w = Start();
