@@ -16,13 +16,7 @@ class TAction;
 
 // The properties an action shares with the controls and menu items bound to it.
 enum ActionProperty : unsigned {
-    apCaption = 1,
-    apHint = 2,
-    apEnabled = 4,
-    apVisible = 8,
-    apChecked = 16,
-    apShortCut = 32,
-    apAll = 63,
+    apCaption = 1, apHint = 2, apEnabled = 4, apVisible = 8, apChecked = 16, apShortCut = 32, apAll = 63
 };
 using ActionProperties = unsigned;
 
