@@ -10,7 +10,27 @@ void Erase(std::vector<T*>& list, T* item) {
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
+template <typename T>
+void FollowValue(T& own, const T& from, const T& to, ActionProperty property, ActionProperties& changed) {
+    if (from == to || own != from) return;
+    own = to;
+    changed |= property;
+}
+
 }  // namespace
+
+// --- ActionState ---
+
+ActionProperties ActionState::Follow(const ActionState& from, const ActionState& to) {
+    ActionProperties changed = 0;
+    FollowValue(caption, from.caption, to.caption, apCaption, changed);
+    FollowValue(hint, from.hint, to.hint, apHint, changed);
+    FollowValue(enabled, from.enabled, to.enabled, apEnabled, changed);
+    FollowValue(visible, from.visible, to.visible, apVisible, changed);
+    FollowValue(checked, from.checked, to.checked, apChecked, changed);
+    FollowValue(shortCut, from.shortCut, to.shortCut, apShortCut, changed);
+    return changed;
+}
 
 // --- ActionClient ---
 
@@ -24,8 +44,13 @@ void ActionClient::SetAction(TAction* action) {
     action_ = action;
     if (action_) {
         action_->clients_.push_back(this);
-        ActionAssigned(*action_);
+        ShowLinked(action_->state_, apAll);
     }
+}
+
+void ActionClient::ActionChanged(const ActionState& from, const ActionState& to) {
+    ActionState own = LinkedState();
+    if (const ActionProperties changed = own.Follow(from, to)) ShowLinked(own, changed);
 }
 
 // --- TActionList ---
@@ -41,8 +66,8 @@ TActionList::~TActionList() {
 
 TAction::TAction(Component* owner, std::string name)
     : Component(owner, std::move(name), {"TAction", "TCustomAction", "TContainedAction", "TBasicAction"}) {
-    PublishString("Caption", [this] { return caption_; }, [this](const std::string& v) { SetCaption(v); });
-    PublishString("Hint", [this] { return hint_; }, [this](const std::string& v) { SetHint(v); });
+    PublishString("Caption", [this] { return state_.caption; }, [this](const std::string& v) { SetCaption(v); });
+    PublishString("Hint", [this] { return state_.hint; }, [this](const std::string& v) { SetHint(v); });
 }
 
 TAction::~TAction() {
@@ -57,44 +82,25 @@ void TAction::SetActionList(TActionList* list) {
     if (list_) list_->actions_.push_back(this);
 }
 
-// Each setter tells the clients before storing, so that they can compare
-// their own value with the old one. A client may unbind itself meanwhile,
-// so the loops work on a copy.
-void TAction::SetCaption(std::string caption) {
-    if (caption_ == caption) return;
-    for (ActionClient* c : std::vector<ActionClient*>(clients_)) c->ActionCaptionChanged(caption_, caption);
-    caption_ = std::move(caption);
+// The clients hear of a change before it is stored, so that whatever they do
+// meanwhile still sees the old value; only the one property is stored after,
+// so another one set meanwhile stays. A client may unbind itself meanwhile, so
+// the loop works on a copy.
+template <typename T>
+void TAction::Change(T ActionState::*property, T value) {
+    if (state_.*property == value) return;
+    ActionState next = state_;
+    next.*property = std::move(value);
+    for (ActionClient* c : std::vector<ActionClient*>(clients_)) c->ActionChanged(state_, next);
+    state_.*property = std::move(next.*property);
 }
 
-void TAction::SetHint(std::string hint) {
-    if (hint_ == hint) return;
-    for (ActionClient* c : std::vector<ActionClient*>(clients_)) c->ActionHintChanged(hint_, hint);
-    hint_ = std::move(hint);
-}
-
-void TAction::SetEnabled(bool enabled) {
-    if (enabled_ == enabled) return;
-    for (ActionClient* c : std::vector<ActionClient*>(clients_)) c->ActionEnabledChanged(enabled_, enabled);
-    enabled_ = enabled;
-}
-
-void TAction::SetVisible(bool visible) {
-    if (visible_ == visible) return;
-    for (ActionClient* c : std::vector<ActionClient*>(clients_)) c->ActionVisibleChanged(visible_, visible);
-    visible_ = visible;
-}
-
-void TAction::SetChecked(bool checked) {
-    if (checked_ == checked) return;
-    for (ActionClient* c : std::vector<ActionClient*>(clients_)) c->ActionCheckedChanged(checked_, checked);
-    checked_ = checked;
-}
-
-void TAction::SetShortCut(TShortCut shortCut) {
-    if (shortCut_ == shortCut) return;
-    for (ActionClient* c : std::vector<ActionClient*>(clients_)) c->ActionShortCutChanged(shortCut_, shortCut);
-    shortCut_ = shortCut;
-}
+void TAction::SetCaption(std::string caption) { Change(&ActionState::caption, std::move(caption)); }
+void TAction::SetHint(std::string hint) { Change(&ActionState::hint, std::move(hint)); }
+void TAction::SetEnabled(bool enabled) { Change(&ActionState::enabled, enabled); }
+void TAction::SetVisible(bool visible) { Change(&ActionState::visible, visible); }
+void TAction::SetChecked(bool checked) { Change(&ActionState::checked, checked); }
+void TAction::SetShortCut(TShortCut shortCut) { Change(&ActionState::shortCut, shortCut); }
 
 bool TAction::Update() {
     if (!OnUpdate) return false;
@@ -104,7 +110,7 @@ bool TAction::Update() {
 
 bool TAction::Execute() {
     Update();
-    if (!enabled_ || !OnExecute) return false;
+    if (!state_.enabled || !OnExecute) return false;
     OnExecute(*this);
     return true;
 }

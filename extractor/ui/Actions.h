@@ -14,9 +14,32 @@ namespace ui {
 
 class TAction;
 
-// A control or menu item that can be bound to an action. A client follows a
-// change of the action's property only while its own value still equals the
-// action's old value, so a caption given to the client itself stays.
+// The properties an action shares with the controls and menu items bound to it.
+enum ActionProperty : unsigned {
+    apCaption = 1, apHint = 2, apEnabled = 4, apVisible = 8, apChecked = 16, apShortCut = 32, apAll = 63
+};
+using ActionProperties = unsigned;
+
+// The values of those properties: an action's, or a client's own.
+struct ActionState {
+    std::string caption{};
+    std::string hint{};
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;
+    TShortCut shortCut = scNone;
+
+    bool operator==(const ActionState&) const = default;
+
+    // How a client follows its action changing from `from` to `to`: each value
+    // of this state that still equals the action's old one takes the new one;
+    // a value the client was given itself stays. Returns what changed here.
+    ActionProperties Follow(const ActionState& from, const ActionState& to);
+};
+
+// A control or menu item that can be bound to an action. Bound, it takes every
+// property of the action; afterwards it follows the action by
+// ActionState::Follow, so a caption given to the client itself stays.
 class ActionClient {
 public:
     ActionClient() = default;
@@ -28,17 +51,15 @@ public:
     void SetAction(TAction* action);
 
 protected:
-    // Bound: take every property of the action.
-    virtual void ActionAssigned(const TAction& action) = 0;
-    virtual void ActionCaptionChanged(const std::string& oldValue, const std::string& newValue) = 0;
-    virtual void ActionHintChanged(const std::string& oldValue, const std::string& newValue) = 0;
-    virtual void ActionEnabledChanged(bool oldValue, bool newValue) = 0;
-    virtual void ActionVisibleChanged(bool oldValue, bool newValue) = 0;
-    virtual void ActionCheckedChanged(bool, bool) {}
-    virtual void ActionShortCutChanged(TShortCut, TShortCut) {}
+    // The client's own values; those of properties it does not show are ignored.
+    virtual ActionState LinkedState() const = 0;
+    // Shows the properties `which` of `state`, through the client's own setters.
+    virtual void ShowLinked(const ActionState& state, ActionProperties which) = 0;
 
 private:
     friend class TAction;
+    void ActionChanged(const ActionState& from, const ActionState& to);
+
     TAction* action_ = nullptr;
 };
 
@@ -61,17 +82,18 @@ public:
     TActionList* ActionList() const { return list_; }
     void SetActionList(TActionList* list);
 
-    const std::string& Caption() const { return caption_; }
+    const ActionState& State() const { return state_; }
+    const std::string& Caption() const { return state_.caption; }
     void SetCaption(std::string caption);
-    const std::string& Hint() const { return hint_; }
+    const std::string& Hint() const { return state_.hint; }
     void SetHint(std::string hint);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return state_.enabled; }
     void SetEnabled(bool enabled);
-    bool Visible() const { return visible_; }
+    bool Visible() const { return state_.visible; }
     void SetVisible(bool visible);
-    bool Checked() const { return checked_; }
+    bool Checked() const { return state_.checked; }
     void SetChecked(bool checked);
-    TShortCut ShortCut() const { return shortCut_; }
+    TShortCut ShortCut() const { return state_.shortCut; }
     void SetShortCut(TShortCut shortCut);
 
     // The update rule: sets Enabled (and whatever else) from the program's state.
@@ -89,12 +111,11 @@ public:
 private:
     friend class ActionClient;
     friend class TActionList;
-    std::string caption_;
-    std::string hint_;
-    bool enabled_ = true;
-    bool visible_ = true;
-    bool checked_ = false;
-    TShortCut shortCut_ = scNone;
+    // Tells the clients, then stores the new value.
+    template <typename T>
+    void Change(T ActionState::*property, T value);
+
+    ActionState state_;
     TActionList* list_ = nullptr;
     std::vector<ActionClient*> clients_;
 };

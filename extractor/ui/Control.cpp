@@ -230,27 +230,15 @@ void TControl::PublishFontProperty() { PublishFont("Font", &font_); }
 
 // --- Action binding ---
 
-void TControl::ActionAssigned(const TAction& action) {
-    SetCaption(action.Caption());
-    SetHint(action.Hint());
-    SetEnabled(action.Enabled());
-    SetVisible(action.Visible());
+ActionState TControl::LinkedState() const {
+    return {.caption = text_, .hint = hint_, .enabled = enabled_, .visible = visible_};
 }
 
-void TControl::ActionCaptionChanged(const std::string& oldValue, const std::string& newValue) {
-    if (text_ == oldValue) SetCaption(newValue);
-}
-
-void TControl::ActionHintChanged(const std::string& oldValue, const std::string& newValue) {
-    if (hint_ == oldValue) SetHint(newValue);
-}
-
-void TControl::ActionEnabledChanged(bool oldValue, bool newValue) {
-    if (enabled_ == oldValue) SetEnabled(newValue);
-}
-
-void TControl::ActionVisibleChanged(bool oldValue, bool newValue) {
-    if (visible_ == oldValue) SetVisible(newValue);
+void TControl::ShowLinked(const ActionState& state, ActionProperties which) {
+    if (which & apCaption) SetCaption(state.caption);
+    if (which & apHint) SetHint(state.hint);
+    if (which & apEnabled) SetEnabled(state.enabled);
+    if (which & apVisible) SetVisible(state.visible);
 }
 
 }  // namespace ui

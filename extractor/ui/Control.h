@@ -103,12 +103,9 @@ protected:
     virtual TSize DefaultClientSize() const { return {bounds_.Width, bounds_.Height}; }
     virtual void TextChanged() {}
 
-    // ActionClient
-    void ActionAssigned(const TAction& action) override;
-    void ActionCaptionChanged(const std::string& oldValue, const std::string& newValue) override;
-    void ActionHintChanged(const std::string& oldValue, const std::string& newValue) override;
-    void ActionEnabledChanged(bool oldValue, bool newValue) override;
-    void ActionVisibleChanged(bool oldValue, bool newValue) override;
+    // ActionClient: a control shows an action's caption, hint, enabled state and visibility.
+    ActionState LinkedState() const override;
+    void ShowLinked(const ActionState& state, ActionProperties which) override;
 
     std::string text_;
 

@@ -8,8 +8,8 @@ namespace ui {
 
 TMenuItem::TMenuItem(Component* owner, std::string name)
     : Component(owner, std::move(name), {"TMenuItem"}) {
-    PublishString("Caption", [this] { return caption_; }, [this](const std::string& v) { SetCaption(v); });
-    PublishString("Hint", [this] { return hint_; }, [this](const std::string& v) { SetHint(v); });
+    PublishString("Caption", [this] { return state_.caption; }, [this](const std::string& v) { SetCaption(v); });
+    PublishString("Hint", [this] { return state_.hint; }, [this](const std::string& v) { SetHint(v); });
 }
 
 TMenuItem::~TMenuItem() {
@@ -29,36 +29,36 @@ TMainMenu* TMenuItem::Menu() const {
 }
 
 void TMenuItem::SetCaption(std::string caption) {
-    if (caption_ == caption) return;
+    if (state_.caption == caption) return;
     // Becoming or ceasing to be a separator changes the menu's shape.
-    const bool structure = (caption_ == "-") != (caption == "-");
-    caption_ = std::move(caption);
+    const bool structure = (state_.caption == "-") != (caption == "-");
+    state_.caption = std::move(caption);
     Changed(structure);
 }
 
-void TMenuItem::SetHint(std::string hint) { hint_ = std::move(hint); }
+void TMenuItem::SetHint(std::string hint) { state_.hint = std::move(hint); }
 
 void TMenuItem::SetEnabled(bool enabled) {
-    if (enabled_ == enabled) return;
-    enabled_ = enabled;
+    if (state_.enabled == enabled) return;
+    state_.enabled = enabled;
     Changed(false);
 }
 
 void TMenuItem::SetVisible(bool visible) {
-    if (visible_ == visible) return;
-    visible_ = visible;
+    if (state_.visible == visible) return;
+    state_.visible = visible;
     Changed(true);
 }
 
 void TMenuItem::SetChecked(bool checked) {
-    if (checked_ == checked) return;
-    checked_ = checked;
+    if (state_.checked == checked) return;
+    state_.checked = checked;
     Changed(false);
 }
 
 void TMenuItem::SetShortCut(TShortCut shortCut) {
-    if (shortCut_ == shortCut) return;
-    shortCut_ = shortCut;
+    if (state_.shortCut == shortCut) return;
+    state_.shortCut = shortCut;
     Changed(false);
 }
 
@@ -83,7 +83,7 @@ void TMenuItem::Remove(TMenuItem& item) {
 }
 
 void TMenuItem::Click() {
-    if (!enabled_) return;
+    if (!state_.enabled) return;
     if (OnClick) {
         OnClick();
     } else if (TAction* action = Action()) {
@@ -91,37 +91,13 @@ void TMenuItem::Click() {
     }
 }
 
-void TMenuItem::ActionAssigned(const TAction& action) {
-    SetCaption(action.Caption());
-    SetHint(action.Hint());
-    SetEnabled(action.Enabled());
-    SetVisible(action.Visible());
-    SetChecked(action.Checked());
-    SetShortCut(action.ShortCut());
-}
-
-void TMenuItem::ActionCaptionChanged(const std::string& oldValue, const std::string& newValue) {
-    if (caption_ == oldValue) SetCaption(newValue);
-}
-
-void TMenuItem::ActionHintChanged(const std::string& oldValue, const std::string& newValue) {
-    if (hint_ == oldValue) SetHint(newValue);
-}
-
-void TMenuItem::ActionEnabledChanged(bool oldValue, bool newValue) {
-    if (enabled_ == oldValue) SetEnabled(newValue);
-}
-
-void TMenuItem::ActionVisibleChanged(bool oldValue, bool newValue) {
-    if (visible_ == oldValue) SetVisible(newValue);
-}
-
-void TMenuItem::ActionCheckedChanged(bool oldValue, bool newValue) {
-    if (checked_ == oldValue) SetChecked(newValue);
-}
-
-void TMenuItem::ActionShortCutChanged(TShortCut oldValue, TShortCut newValue) {
-    if (shortCut_ == oldValue) SetShortCut(newValue);
+void TMenuItem::ShowLinked(const ActionState& state, ActionProperties which) {
+    if (which & apCaption) SetCaption(state.caption);
+    if (which & apHint) SetHint(state.hint);
+    if (which & apEnabled) SetEnabled(state.enabled);
+    if (which & apVisible) SetVisible(state.visible);
+    if (which & apChecked) SetChecked(state.checked);
+    if (which & apShortCut) SetShortCut(state.shortCut);
 }
 
 // --- TMainMenu ---

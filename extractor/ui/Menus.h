@@ -21,19 +21,19 @@ public:
     TMenuItem(Component* owner, std::string name);
     ~TMenuItem() override;
 
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { return state_.caption; }
     void SetCaption(std::string caption);
-    const std::string& Hint() const { return hint_; }
+    const std::string& Hint() const { return state_.hint; }
     void SetHint(std::string hint);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return state_.enabled; }
     void SetEnabled(bool enabled);
-    bool Visible() const { return visible_; }
+    bool Visible() const { return state_.visible; }
     void SetVisible(bool visible);
-    bool Checked() const { return checked_; }
+    bool Checked() const { return state_.checked; }
     void SetChecked(bool checked);
-    TShortCut ShortCut() const { return shortCut_; }
+    TShortCut ShortCut() const { return state_.shortCut; }
     void SetShortCut(TShortCut shortCut);
-    bool IsSeparator() const { return caption_ == "-"; }
+    bool IsSeparator() const { return state_.caption == "-"; }
 
     TMenuItem* Parent() const { return parent_; }
     int Count() const { return static_cast<int>(items_.size()); }
@@ -58,24 +58,15 @@ public:
     const PeerPlace& Place() const { return place_; }
 
 protected:
-    void ActionAssigned(const TAction& action) override;
-    void ActionCaptionChanged(const std::string& oldValue, const std::string& newValue) override;
-    void ActionHintChanged(const std::string& oldValue, const std::string& newValue) override;
-    void ActionEnabledChanged(bool oldValue, bool newValue) override;
-    void ActionVisibleChanged(bool oldValue, bool newValue) override;
-    void ActionCheckedChanged(bool oldValue, bool newValue) override;
-    void ActionShortCutChanged(TShortCut oldValue, TShortCut newValue) override;
+    // ActionClient: an item shows every property of an action.
+    ActionState LinkedState() const override { return state_; }
+    void ShowLinked(const ActionState& state, ActionProperties which) override;
 
 private:
     friend class TMainMenu;
     void Changed(bool structure);
 
-    std::string caption_;
-    std::string hint_;
-    bool enabled_ = true;
-    bool visible_ = true;
-    bool checked_ = false;
-    TShortCut shortCut_ = scNone;
+    ActionState state_;
     TMenuItem* parent_ = nullptr;
     std::vector<TMenuItem*> items_;
     TMainMenu* menu_ = nullptr;  // set on the root item only

@@ -1,9 +1,11 @@
-// Actions: update rules at idle time, bound controls and menu items, execution,
-// shortcuts, and the end of either side of a binding.
+// Actions: update rules at idle time, how bound controls and menu items follow
+// an action, execution, shortcuts, and the end of either side of a binding.
 #include "HeadlessApp.h"
 #include "TestWindow.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -100,6 +102,89 @@ TEST(Actions, ClientsKeepATextOfTheirOwn) {
     close.SetEnabled(false);
     EXPECT_FALSE(window.MenuItem("Exit").Enabled());
     EXPECT_EQ(window.MenuItem("Exit").Caption(), "E&xit program");
+}
+
+// The rule by which a client follows its action, property by property.
+TEST(Actions, AClientFollowsOnlyTheValuesStillEqualToTheAction) {
+    using ui::ActionState;
+    const ui::TShortCut ctrlQ = ui::scCtrl | 'Q', ctrlX = ui::scCtrl | 'X';
+    struct Case {
+        const char* what;
+        ActionState own, from, to;
+        ActionState followed;
+        ui::ActionProperties changed;
+    };
+    const Case cases[] = {
+        {"caption shown", {.caption = "Exit"}, {.caption = "Exit"}, {.caption = "Quit"}, {.caption = "Quit"},
+         ui::apCaption},
+        {"caption of its own", {.caption = "E&xit"}, {.caption = "Exit"}, {.caption = "Quit"}, {.caption = "E&xit"}, 0},
+        {"hint shown", {.hint = "Ends"}, {.hint = "Ends"}, {.hint = "Closes"}, {.hint = "Closes"}, ui::apHint},
+        {"hint of its own", {.hint = "Mine"}, {.hint = "Ends"}, {.hint = "Closes"}, {.hint = "Mine"}, 0},
+        {"disabled", {}, {}, {.enabled = false}, {.enabled = false}, ui::apEnabled},
+        {"enabled again while hidden", {.enabled = false, .visible = false}, {.enabled = false, .visible = false},
+         {.visible = false}, {.visible = false}, ui::apEnabled},
+        {"hidden while disabled", {.enabled = false}, {.enabled = false}, {.enabled = false, .visible = false},
+         {.enabled = false, .visible = false}, ui::apVisible},
+        {"checked", {}, {}, {.checked = true}, {.checked = true}, ui::apChecked},
+        {"unchecked while hidden", {.visible = false, .checked = true}, {.visible = false, .checked = true},
+         {.visible = false}, {.visible = false}, ui::apChecked},
+        {"shortcut shown", {.shortCut = ctrlQ}, {.shortCut = ctrlQ}, {.shortCut = ctrlX}, {.shortCut = ctrlX},
+         ui::apShortCut},
+        {"shortcut of its own", {.shortCut = ui::scNone}, {.shortCut = ctrlQ}, {.shortCut = ctrlX},
+         {.shortCut = ui::scNone}, 0},
+        // Already showing the new value: nothing to show again.
+        {"own value equal to the new one", {.caption = "Quit"}, {.caption = "Exit"}, {.caption = "Quit"},
+         {.caption = "Quit"}, 0},
+        // A property the action keeps is left alone, though the client's differs.
+        {"other property differs", {.caption = "Mine", .enabled = false}, {.caption = "Exit"},
+         {.caption = "Exit", .enabled = false}, {.caption = "Mine", .enabled = false}, 0},
+        {"several at once", {.caption = "Mine", .hint = "Ends"}, {.caption = "Exit", .hint = "Ends"},
+         {.caption = "Quit", .hint = "Closes", .visible = false}, {.caption = "Mine", .hint = "Closes", .visible = false},
+         ui::apHint | ui::apVisible},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ActionState own = c.own;
+        EXPECT_EQ(own.Follow(c.from, c.to), c.changed);
+        EXPECT_TRUE(own == c.followed) << own.caption << " / " << own.hint;
+    }
+}
+
+// Every property an action changes reaches the bound menu item, and those a
+// control shows reach the bound button.
+TEST(Actions, BoundClientsShowEveryChangedProperty) {
+    const ui::TShortCut ctrlQ = ui::scCtrl | 'Q';
+    struct Case {
+        const char* what;
+        std::function<void(ui::TAction&)> change;
+        std::function<bool(const ui::TMenuItem&)> itemShows;
+        std::function<bool(const ui::TControl&)> controlShows;  // empty: controls do not show it
+    };
+    const Case cases[] = {
+        {"caption", [](ui::TAction& a) { a.SetCaption("Quit"); },
+         [](const ui::TMenuItem& i) { return i.Caption() == "Quit"; },
+         [](const ui::TControl& c) { return c.Caption() == "Quit"; }},
+        {"hint", [](ui::TAction& a) { a.SetHint("Ends the program"); },
+         [](const ui::TMenuItem& i) { return i.Hint() == "Ends the program"; },
+         [](const ui::TControl& c) { return c.Hint() == "Ends the program"; }},
+        {"enabled", [](ui::TAction& a) { a.SetEnabled(false); }, [](const ui::TMenuItem& i) { return !i.Enabled(); },
+         [](const ui::TControl& c) { return !c.Enabled(); }},
+        {"visible", [](ui::TAction& a) { a.SetVisible(false); }, [](const ui::TMenuItem& i) { return !i.Visible(); },
+         [](const ui::TControl& c) { return !c.Visible(); }},
+        {"checked", [](ui::TAction& a) { a.SetChecked(true); }, [](const ui::TMenuItem& i) { return i.Checked(); }, {}},
+        {"shortcut", [&](ui::TAction& a) { a.SetShortCut(ctrlQ); },
+         [&](const ui::TMenuItem& i) { return i.ShortCut() == ctrlQ; }, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        uitest::HeadlessApp h;
+        TTestWindow window(h.app);
+        c.change(window.CloseActn());
+        EXPECT_TRUE(c.itemShows(window.MenuItem("Exit")));
+        if (c.controlShows) {
+            EXPECT_TRUE(c.controlShows(window.CloseBtn()));
+        }
+    }
 }
 
 TEST(Actions, ShortCutsExecuteEnabledActions) {
