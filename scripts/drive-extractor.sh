@@ -18,7 +18,7 @@ source scripts/program-driving.sh
 start_program "$folder"
 probe wait "$title" 180 || { echo "drive-extractor: no window" >&2; exit 1; }
 destination=$(probe edit "$title" | tr -d '\r')
-probe click "$title" "Restore"
+click "$title" "Restore"
 echo "Extractor.exe restored the backup in $folder:"
 echo "  last log line: $(wait_log "$title" "Operation")"
 echo "  into $destination, that is $(documents_folder):"

@@ -6,6 +6,8 @@
 #   probe ARGS...      the window probe
 #   start_program DIR  starts Extractor.exe in DIR, as a double-click does; program = its pid
 #   stop_program TITLE closes the window of that title and waits for the program
+#   click TITLE BUTTON  clicks the button once it is there and enabled (a window shows
+#                      before its first idle time enables its buttons); 1 after 10 s
 #   wait_log TITLE PREFIX  waits until the log's last line begins with PREFIX; prints it
 #   documents_folder   the prefix user's documents folder, where restorations go by default
 title="Lumavex backup restoration utility"
@@ -30,6 +32,13 @@ stop_program() {
     wait "$program" || status=$?
     program=""
     return "$status"
+}
+click() {
+    for _ in $(seq 1 20); do
+        probe click "$1" "$2" && return 0
+        sleep 0.5
+    done
+    return 1
 }
 wait_log() {
     local last=""

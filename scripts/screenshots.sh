@@ -53,7 +53,7 @@ shoot "Select archive to open" index-selection
 probe key "Select archive to open" return
 probe wait "$title" 60
 shoot "$title" main-window
-probe click "$title" "Restore"
+click "$title" "Restore"
 wait_log "$title" "Operation" >/dev/null
 shoot "$title" main-window-restored
 # Help > About with the mouse, as a user opens it.
@@ -83,7 +83,7 @@ start_program "$disc"
 german="Lumavex Wiederherstellung von Sicherungen"
 probe wait "$german" 180
 shoot "$german" main-window-german
-probe click "$german" "Wiederherstellen"
+click "$german" "Wiederherstellen"
 wait_log "$german" "Vorgang" >/dev/null
 shoot "$german" main-window-german-restored
 stop_program "$german" || true

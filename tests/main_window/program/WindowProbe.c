@@ -5,7 +5,8 @@
  *
  *   WindowProbe wait TITLE SECONDS      exit 0 once a visible window has the title
  *   WindowProbe gone TITLE SECONDS      exit 0 once no window has the title
- *   WindowProbe click TITLE BUTTON      clicks the child button with that text
+ *   WindowProbe click TITLE BUTTON      clicks the child button with that text; 1 while it is
+ *                                       missing or disabled
  *   WindowProbe key TITLE return|escape posts the key to the window
  *   WindowProbe menu TITLE ITEM         posts the command of the menu item with that text
  *   WindowProbe log TITLE               prints the text of the first multi-line edit
@@ -102,7 +103,8 @@ int main(int argc, char** argv) {
     }
     if (strcmp(command, "click") == 0 && argc > 3) {
         HWND button = Child(window, "Button", argv[3], -1);
-        if (!button) return 1;
+        /* A disabled button would drop the click: the caller tries again. */
+        if (!button || !IsWindowEnabled(button)) return 1;
         PostMessageA(button, BM_CLICK, 0, 0);
         return 0;
     }

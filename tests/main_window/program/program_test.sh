@@ -27,7 +27,7 @@ start_program "$work/disc"
 probe wait "$title" 180 || fail "the main window did not appear"
 destination=$(probe edit "$title" | tr -d '\r')
 case "$destination" in *Documents\\) ;; *) fail "unexpected destination '$destination'" ;; esac
-probe click "$title" "Restore" || fail "no Restore button"
+click "$title" "Restore" || fail "no enabled Restore button"
 last=$(wait_log "$title" "Operation")
 [ "$last" = "Operation completed successfully." ] || fail "last log line: '$last'"
 cmp -s "$work/tree/Letters/letter.txt" "$docs/Letters/letter.txt" || fail "Letters\\letter.txt not restored"

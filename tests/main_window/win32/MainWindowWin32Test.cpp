@@ -216,9 +216,10 @@ TEST_F(ProgramWindows, AFolderBackupWithAFailureAndACancelledRestoration) {
                          "Operation completed. There were errors.");
     EXPECT_EQ(target.read("Docs/a.txt"), ContentOf(windowtest::kDocsA));
 
-    // A long one, cancelled at once.
+    // A long one, cancelled at once: large enough that a worker running at
+    // native speed is still copying when the click arrives.
     const std::string big = windowtest::WriteIndexOnly(programDir, "big");
-    windowtest::WriteLargeZip(programDir, "big/Docs.zip", 64u << 20);
+    windowtest::WriteLargeZip(programDir, "big/Docs.zip", 256u << 20);
     ASSERT_EQ(w.OpenIndexFile(big), 0);
     SetCommonFolder(target.folder());
     Click("ExtractBtn");
