@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
+#include "CalendarText.h"
 #include "ErrorReport.h"
 #include "JsonWriter.h"
 #include "Readable.h"
@@ -24,11 +24,7 @@ std::string DateTimeText(double value) {
     if (value == -1.0) return "none recorded (-1)";
     const auto fields = DecodeDateTime(value);
     if (!fields) return "not a date (" + ShortestNumber(value) + ")";
-    char text[64];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u (%s)", unsigned(fields->year),
-                  unsigned(fields->month), unsigned(fields->day), unsigned(fields->hour), unsigned(fields->minute),
-                  unsigned(fields->second), ShortestNumber(value).c_str());
-    return text;
+    return CalendarText(*fields, ' ', true) + " (" + ShortestNumber(value) + ")";
 }
 
 std::string YesNo(bool value) { return value ? "yes" : "no"; }

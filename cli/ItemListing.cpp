@@ -3,6 +3,7 @@
 #include <cinttypes>
 #include <cstdio>
 
+#include "CalendarText.h"
 #include "JsonWriter.h"
 #include "Readable.h"
 #include "RecoveryWarning.h"
@@ -12,20 +13,7 @@ namespace cli {
 namespace {
 
 // Local time as "2005-03-01 09:30"; "-" for none.
-std::string DateText(const std::optional<CalendarTime>& time, const char* between = " ") {
-    if (!time) return "-";
-    char text[32];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u%s%02u:%02u", unsigned(time->year), unsigned(time->month),
-                  unsigned(time->day), between, unsigned(time->hour), unsigned(time->minute));
-    return text;
-}
-
-std::string IsoDateText(const std::optional<CalendarTime>& time) {
-    if (!time) return {};
-    char text[16];
-    std::snprintf(text, sizeof text, ":%02u", unsigned(time->second));
-    return DateText(time, "T") + text;
-}
+std::string DateText(const std::optional<CalendarTime>& time) { return time ? CalendarText(*time) : "-"; }
 
 const char* KindText(DataItem::Kind kind) {
     switch (kind) {
@@ -68,7 +56,7 @@ void WriteJson(const std::string& dataPath, const DataItems& list, const Totals&
         writer.Key("size").Integer(static_cast<std::int64_t>(item.size));
         writer.Key("modified");
         if (item.modified) {
-            writer.String(IsoDateText(item.modified));
+            writer.String(CalendarText(*item.modified, 'T', true));
         } else {
             writer.Null();
         }

@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/FolderEntries.h"
 #include "platform/Path.h"
+#include "restoration/codecs/Decode.h"
 #include "restoration/zip/ItemName.h"
 #include "restoration/zip/TUnZipper.h"
 
@@ -62,13 +63,16 @@ DataItems ListDataItems(const std::string& dataPath) {
 }
 
 std::string CompressionMethodName(std::uint16_t method) {
+    using namespace codecs;
     switch (method) {
-    case 0: return "Stored";
-    case 1: return "Shrunk";
-    case 2: case 3: case 4: case 5: return "Reduced" + std::to_string(method - 1);
-    case 6: return "Imploded";
-    case 8: return "Deflated";
-    case 9: return "Deflate64";
+    case kStored: return "Stored";
+    case kShrunk: return "Shrunk";
+    case kReducedFactor1: case kReducedFactor2: case kReducedFactor3: case kReducedFactor4:
+        return "Reduced" + std::to_string(method - kReducedFactor1 + 1);
+    case kImploded: return "Imploded";
+    case kDeflated: return "Deflated";
+    case kDeflate64: return "Deflate64";
+    // Methods the decoders do not read, named so that a listing says what they are.
     case 12: return "BZip2";
     case 14: return "LZMA";
     case 93: return "Zstandard";
